@@ -1,0 +1,56 @@
+#include "dialogue.h"
+
+bool runCurveDialogue(Point control[], int& n, const Console& console) {
+  int degree = 0;
+  const bool complete = askUntilAccepted(
+      console, [&] { std::fputs("Unesite stepen Beizerove krive ", console.out); },
+      [&] {
+        const Answer answer = readInt(console.in, degree);
+        if (answer == Answer::kAccepted && (degree < 0 || degree > kMaxDegree)) {
+          return Answer::kRejected;
+        }
+        return answer;
+      },
+      "Greska: stepen mora biti ceo broj od 0 do 50.\n");
+  if (!complete) {
+    return false;
+  }
+  n = degree;
+
+  for (int i = 1; i <= n + 1; ++i) {
+    Point& p = control[i - 1];
+    const bool read = askUntilAccepted(
+        console, [&] { std::fprintf(console.out, "Unesite koordinate %d. kontrolne tacke:\n", i); },
+        [&] {
+          // Both coordinates are asked again when either is bad.
+          float x = 0;
+          float y = 0;
+          Answer answer = readCoordinate(console.in, x);
+          if (answer == Answer::kAccepted) {
+            answer = readCoordinate(console.in, y);
+          }
+          if (answer == Answer::kAccepted) {
+            p.x = x;
+            p.y = y;
+          }
+          return answer;
+        },
+        "Greska: tacka se zadaje sa dve konacne realne koordinate, na primer 1.5 -2\n");
+    if (!read) {
+      return false;
+    }
+    addPoint(p, kOrange);
+  }
+
+  for (int j = 0; j < n; ++j) {
+    addSegment(Segment(control[j], control[j + 1]), kBlue);
+  }
+  sampleCurve(control, n, kRed);
+  return true;
+}
+
+bool runDialogue(const Console& console) {
+  Point control[kMaxPoints];
+  int n = 0;
+  return runCurveDialogue(control, n, console) && runElevationDialogue(control, n, console);
+}
