@@ -1,4 +1,6 @@
-# Sourced by the scripts: installs the Debian packages named, only those missing.
+# Sourced by the scripts.
+
+# Installs the Debian packages named, only those missing.
 ensure_packages() {
   local missing=() package
   for package in "$@"; do
@@ -17,3 +19,17 @@ ensure_packages() {
 # What building the program and its tests needs.
 BUILD_PACKAGES=(cmake make g++ libgtest-dev libbenchmark-dev freeglut3-dev libglu1-mesa-dev
   libgl1-mesa-dev)
+
+# Starts a private X display of its own for this script (no window manager)
+# and exports DISPLAY; the server ends with the script.
+start_private_display() {
+  local fifo
+  fifo=$(mktemp -u) && mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  XVFB_PID=$!
+  trap 'kill "$XVFB_PID" 2>/dev/null' EXIT
+  local number
+  read -r -t 20 number <"$fifo" || { echo "Xvfb did not start" >&2; return 1; }
+  rm -f "$fifo"
+  export DISPLAY=":$number"
+}

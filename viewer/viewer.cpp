@@ -1,0 +1,104 @@
+#include "viewer.h"
+
+#include <GL/glut.h>
+
+#include <cmath>
+#include <cstdlib>
+
+#include "camera.h"
+
+namespace {
+
+// The camera's distance from the drawing plane, for the reshape projection.
+float viewDistance = 1;
+
+void vertex(double x, double y) { glVertex2f(static_cast<float>(x), static_cast<float>(y)); }
+
+}  // namespace
+
+void setColor(int code) {
+  float rgb[3];
+  if (colorComponents(code, rgb)) {
+    glColor3f(rgb[0], rgb[1], rgb[2]);
+  }
+}
+
+void reshape(int w, int h) {
+  if (h == 0) {
+    h = 1;
+  }
+  const ClipPlanes clip = clipPlanesFor(viewDistance);
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  glViewport(0, 0, w, h);
+  gluPerspective(45, static_cast<double>(w) / h, clip.nearPlane, clip.farPlane);
+}
+
+void display() {
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  glPushMatrix();
+  for (const Circle& circle : scene.circles) {
+    setColor(circle.color);
+    glBegin(GL_LINE_LOOP);
+    for (int i = 0; i < 100; ++i) {
+      const double a = i * 0.06283185307179587;
+      vertex(std::cos(a) * circle.radius + circle.center.x,
+             std::sin(a) * circle.radius + circle.center.y);
+    }
+    glEnd();
+  }
+  for (const Line& line : scene.lines) {
+    setColor(line.color);
+    glBegin(GL_LINES);
+    vertex(line.p.x + 100.0 * line.d.x, line.p.y + 100.0 * line.d.y);
+    vertex(line.p.x - 100.0 * line.d.x, line.p.y - 100.0 * line.d.y);
+    glEnd();
+  }
+  for (const Segment& segment : scene.segments) {
+    glPointSize(4);
+    setColor(segment.color);
+    glBegin(GL_LINES);
+    glVertex2f(segment.a.x, segment.a.y);
+    glVertex2f(segment.b.x, segment.b.y);
+    glEnd();
+    glBegin(GL_POINTS);
+    glVertex2f(segment.a.x, segment.a.y);
+    glVertex2f(segment.b.x, segment.b.y);
+    glEnd();
+  }
+  for (const Point& point : scene.points) {
+    setColor(point.color);
+    glPointSize(4);
+    glBegin(GL_POINTS);
+    glVertex2f(point.x, point.y);
+    glEnd();
+  }
+  glPopMatrix();
+  glFlush();
+  glutSwapBuffers();
+}
+
+void startViewer(int argc, char** argv) {
+  glutInit(&argc, argv);
+  glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+  glutInitWindowSize(1024, 700);
+  glutInitWindowPosition(100, 50);
+  glutCreateWindow("Geometrija - prikaz zadatka");
+  glClearColor(0.9f, 0.9f, 0.8f, 0.0f);
+
+  const Camera camera = cameraFor(scene.sceneMin, scene.sceneMax);
+  viewDistance = camera.dist;
+  // Replaced by reshape before the first drawing; kept as the start-up state.
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  gluPerspective(30, 1, 1, 20);
+  gluLookAt(camera.cx, camera.cy, camera.dist, camera.cx, camera.cy, 0, 0, 1, 0);
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+  glTranslatef(-camera.cx, -camera.cy, -camera.dist);
+
+  glutDisplayFunc(display);
+  glutReshapeFunc(reshape);
+  glutMainLoop();
+  std::exit(0);  // freeglut ends the process itself when the window closes
+}
