@@ -12,6 +12,10 @@ constexpr int kMaxDegree = kMaxElevatedSegments;
 // in Red. False when the input ends before the curve is complete.
 bool runCurveDialogue(Point control[], int& n, const Console& console = Console());
 
+// Asks for the amounts r1 and r2 of the two halves of a degree-n curve.
+// False when the input ends before both are read.
+bool askAmounts(int n, int& r1, int& r2, const Console& console = Console());
+
 // Asks for the two elevation amounts, then splits, elevates, lists and traces.
 // False when the input ends before both amounts are read.
 bool runElevationDialogue(Point control[], int n, const Console& console = Console());

@@ -31,8 +31,8 @@ Transcript converse(const std::string& input) {
   return {complete, contents(console.out), contents(console.err)};
 }
 
-const std::string kPrompts = kDegreePrompt + pointPrompt(1) + pointPrompt(2) + pointPrompt(3) +
-                             kFirstAmount + kSecondAmount;
+const std::string kPrompts =
+    kDegreePrompt + pointPrompt(1) + pointPrompt(2) + pointPrompt(3) + kFirstAmount + kSecondAmount;
 const std::string kListing =
     " (0.00,0.00)  (0.33,0.67)  (0.67,1.00)  (1.00,1.00)  (2.00,0.00)  (1.50,1.00)  (1.00,1.00) ";
 

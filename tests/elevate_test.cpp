@@ -67,7 +67,8 @@ TEST_F(Elevate, KeepsTheEndsAndTheShape) {
     // Rounding at every pass and every level: up to 1.5e-6 of the size at degree 50.
     for (int i = 0; i < 100; ++i) {
       const float t = parameter(rng);
-      EXPECT_POINT_NEAR(evaluateBezier(P, t, n + r), evaluateBezier(before, t, n), 2e-6f * kPolygonScale)
+      EXPECT_POINT_NEAR(evaluateBezier(P, t, n + r), evaluateBezier(before, t, n),
+                        2e-6f * kPolygonScale)
           << "n " << n << " r " << r << " t " << t;
     }
   }

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "console_capture.h"
-#include "listing.h"
 #include "geometry_assertions.h"
+#include "listing.h"
 
 TEST(Listing, ExactTiesRoundAwayFromZero) {
   EXPECT_EQ(formatCoordinate(0.125f), "0.13");

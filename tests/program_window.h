@@ -78,8 +78,7 @@ class ProgramWindow {
     XWindowAttributes a;
     XGetWindowAttributes(display_, window_, &a);
     Window child;
-    XTranslateCoordinates(display_, window_, DefaultRootWindow(display_), 0, 0, &a.x, &a.y,
-                          &child);
+    XTranslateCoordinates(display_, window_, DefaultRootWindow(display_), 0, 0, &a.x, &a.y, &child);
     return a;
   }
 

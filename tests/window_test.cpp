@@ -31,8 +31,8 @@ struct Shot {
 // A parabola-like curve P0, P1, P2 with P0.y == P2.y, the first half raised by
 // one degree: Blue covers the first half of the Red trace, the second half's
 // polygon stays Black at (P1 + P2) / 2.
-Shot tent(double x0, double y0, double x1, double y1, double x2, double cx, double cy,
-          double dist, bool apexShows) {
+Shot tent(double x0, double y0, double x1, double y1, double x2, double cx, double cy, double dist,
+          bool apexShows) {
   const auto curve = [&](double t) {
     const double u = 1 - t;
     return Point(static_cast<float>(u * u * x0 + 2 * u * t * x1 + t * t * x2),
@@ -40,8 +40,8 @@ Shot tent(double x0, double y0, double x1, double y1, double x2, double cx, doub
   };
   Shot shot;
   shot.input = "2\n" + std::to_string(x0) + " " + std::to_string(y0) + "\n" + std::to_string(x1) +
-               " " + std::to_string(y1) + "\n" + std::to_string(x2) + " " +
-               std::to_string(y0) + "\n1\n0\n";
+               " " + std::to_string(y1) + "\n" + std::to_string(x2) + " " + std::to_string(y0) +
+               "\n1\n0\n";
   shot.cx = cx;
   shot.cy = cy;
   shot.dist = dist;

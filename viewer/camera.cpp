@@ -23,8 +23,16 @@ ClipPlanes clipPlanesFor(float dist) {
 
 bool colorComponents(int code, float rgb[3]) {
   static const float kTable[10][3] = {
-      {1, 0, 0},    {0, 1, 0}, {0, 0, 1}, {1, 1, 0}, {1, 0.5f, 0},
-      {1, 0, 1},    {0, 1, 1}, {0.5f, 0, 0.5f}, {1, 1, 1}, {0, 0, 0},
+      {1, 0, 0},        // Red
+      {0, 1, 0},        // Green
+      {0, 0, 1},        // Blue
+      {1, 1, 0},        // Yellow
+      {1, 0.5f, 0},     // Orange
+      {1, 0, 1},        // Magenta
+      {0, 1, 1},        // Cyan
+      {0.5f, 0, 0.5f},  // Purple
+      {1, 1, 1},        // White
+      {0, 0, 0},        // Black
   };
   if (code < 0 || code > 9) {
     return false;
