@@ -44,6 +44,22 @@ TEST(Camera, ClipPlanesHoldTheDrawingPlane) {
   }
 }
 
+TEST(Camera, FieldOfViewFitsTheBoxWithAMargin) {
+  const Point lo(0, 0);
+  const Point hi(2, 2);
+  const Camera c = cameraFor(lo, hi);
+  // Half the visible height at the drawing plane.
+  const auto visible = [&](double aspect) {
+    return c.dist * std::tan(fieldOfView(lo, hi, c, aspect) * M_PI / 360);
+  };
+  EXPECT_NEAR(visible(1024.0 / 700), 1.05, 1e-12);             // the height binds
+  EXPECT_NEAR(visible(500.0 / 700) * 500 / 700, 1.05, 1e-12);  // the width binds
+  EXPECT_EQ(fieldOfView(lo, hi, c, 0), 45);                    // no width: nothing to fit
+  const Point fitsMin(100, 100);
+  const Point fitsMax(400, 320);
+  EXPECT_EQ(fieldOfView(fitsMin, fitsMax, cameraFor(fitsMin, fitsMax), 1024.0 / 700), 45);
+}
+
 TEST(Camera, ColourCodesOutsideTheTableHaveNoColour) {
   float rgb[3] = {7, 7, 7};
   EXPECT_FALSE(colorComponents(10, rgb));

@@ -9,10 +9,15 @@
 
 namespace {
 
-// The camera's distance from the drawing plane, for the reshape projection.
-float viewDistance = 1;
+// Placed once at start-up; reshape frames the same corners at every size.
+Camera camera{0, 0, 0, 0, 1, 1};
+Point framedMin;
+Point framedMax;
 
-void vertex(double x, double y) { glVertex2f(static_cast<float>(x), static_cast<float>(y)); }
+// Every vertex in drawing units (unit 1 for all but extreme scenes).
+void vertex(double x, double y) {
+  glVertex2f(static_cast<float>(x * camera.unit), static_cast<float>(y * camera.unit));
+}
 
 }  // namespace
 
@@ -27,11 +32,13 @@ void reshape(int w, int h) {
   if (h == 0) {
     h = 1;
   }
-  const ClipPlanes clip = clipPlanesFor(viewDistance);
+  const double aspect = static_cast<double>(w) / h;
+  const ClipPlanes clip = clipPlanesFor(camera.dist);
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
   glViewport(0, 0, w, h);
-  gluPerspective(45, static_cast<double>(w) / h, clip.nearPlane, clip.farPlane);
+  gluPerspective(fieldOfView(framedMin, framedMax, camera, aspect), aspect, clip.nearPlane,
+                 clip.farPlane);
 }
 
 void display() {
@@ -58,19 +65,19 @@ void display() {
     glPointSize(4);
     setColor(segment.color);
     glBegin(GL_LINES);
-    glVertex2f(segment.a.x, segment.a.y);
-    glVertex2f(segment.b.x, segment.b.y);
+    vertex(segment.a.x, segment.a.y);
+    vertex(segment.b.x, segment.b.y);
     glEnd();
     glBegin(GL_POINTS);
-    glVertex2f(segment.a.x, segment.a.y);
-    glVertex2f(segment.b.x, segment.b.y);
+    vertex(segment.a.x, segment.a.y);
+    vertex(segment.b.x, segment.b.y);
     glEnd();
   }
   for (const Point& point : scene.points) {
     setColor(point.color);
     glPointSize(4);
     glBegin(GL_POINTS);
-    glVertex2f(point.x, point.y);
+    vertex(point.x, point.y);
     glEnd();
   }
   glPopMatrix();
@@ -86,8 +93,9 @@ void startViewer(int argc, char** argv) {
   glutCreateWindow("Geometrija - prikaz zadatka");
   glClearColor(0.9f, 0.9f, 0.8f, 0.0f);
 
-  const Camera camera = cameraFor(scene.sceneMin, scene.sceneMax);
-  viewDistance = camera.dist;
+  framedMin = scene.sceneMin;
+  framedMax = scene.sceneMax;
+  camera = cameraFor(framedMin, framedMax);
   // Replaced by reshape before the first drawing; kept as the start-up state.
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
