@@ -7,6 +7,13 @@
 #include "bezier.h"
 #include "dialogue.h"
 
+#ifdef GEOMETRIJA_LIB2GEOM
+#include <2geom/bezier.h>
+#include <2geom/d2.h>
+
+#include <vector>
+#endif
+
 namespace {
 
 void fillPolygon(Point P[], int n) {
@@ -30,6 +37,32 @@ void BM_SampleCurve(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_SampleCurve)->Arg(3)->Arg(10)->Arg(50)->Unit(benchmark::kMicrosecond);
+
+#ifdef GEOMETRIJA_LIB2GEOM
+// The same trace of the same polygon with lib2geom (Bernstein form, in double).
+void BM_Lib2geomTrace(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  Point P[kMaxPoints];
+  fillPolygon(P, n);
+  std::vector<double> x;
+  std::vector<double> y;
+  for (int i = 0; i <= n; ++i) {
+    x.push_back(P[i].x);
+    y.push_back(P[i].y);
+  }
+  const Geom::D2<Geom::Bezier> curve{Geom::Bezier(x), Geom::Bezier(y)};
+  std::vector<Geom::Point> trace;
+  trace.reserve(kSampleCount);
+  for (auto _ : state) {
+    trace.clear();
+    for (int i = 0; i < kSampleCount; ++i) {
+      trace.push_back(curve.pointAt(i / 999.0));
+    }
+    benchmark::DoNotOptimize(trace.data());
+  }
+}
+BENCHMARK(BM_Lib2geomTrace)->Arg(3)->Arg(10)->Arg(50)->Unit(benchmark::kMicrosecond);
+#endif
 
 // One whole run, answers and all, with both amounts 0 on a fresh scene.
 void BM_Exercise(benchmark::State& state) {
