@@ -1,21 +1,23 @@
 #include "scene.h"
 
+#include <cstddef>
+
 Scene scene;
 
 namespace {
 
-void widen(float x, float y) {
-  if (x < scene.sceneMin.x) {
-    scene.sceneMin.x = x;
+void widen(Point& lo, Point& hi, float x, float y) {
+  if (x < lo.x) {
+    lo.x = x;
   }
-  if (y < scene.sceneMin.y) {
-    scene.sceneMin.y = y;
+  if (y < lo.y) {
+    lo.y = y;
   }
-  if (x > scene.sceneMax.x) {
-    scene.sceneMax.x = x;
+  if (x > hi.x) {
+    hi.x = x;
   }
-  if (y > scene.sceneMax.y) {
-    scene.sceneMax.y = y;
+  if (y > hi.y) {
+    hi.y = y;
   }
 }
 
@@ -24,12 +26,29 @@ void widen(float x, float y) {
 void addPoint(Point p, int color) {
   p.color = color;
   scene.points.push_back(p);
-  widen(p.x, p.y);
+  widen(scene.sceneMin, scene.sceneMax, p.x, p.y);
+}
+
+void addPoints(const float x[], const float y[], int count, int color) {
+  const size_t first = scene.points.size();
+  scene.points.resize(first + count);
+  Point* out = scene.points.data() + first;
+  // The corners in locals: nothing else is written while the loop runs.
+  Point lo = scene.sceneMin;
+  Point hi = scene.sceneMax;
+  for (int i = 0; i < count; ++i) {
+    out[i].x = x[i];
+    out[i].y = y[i];
+    out[i].color = color;
+    widen(lo, hi, x[i], y[i]);
+  }
+  scene.sceneMin = lo;
+  scene.sceneMax = hi;
 }
 
 void addSegment(Segment s, int color) {
   s.color = color;
   scene.segments.push_back(s);
-  widen(s.a.x, s.a.y);
-  widen(s.b.x, s.b.y);
+  widen(scene.sceneMin, scene.sceneMax, s.a.x, s.a.y);
+  widen(scene.sceneMin, scene.sceneMax, s.b.x, s.b.y);
 }

@@ -63,6 +63,10 @@ extern Scene scene;
 // Appends p with its colour replaced by `color` and widens the corners.
 void addPoint(Point p, int color);
 
+// The same as addPoint(Point(x[i], y[i]), color) for i = 0..count - 1 in
+// turn, in one pass.
+void addPoints(const float x[], const float y[], int count, int color);
+
 // Appends s with its segment colour replaced by `color` (the end points keep
 // theirs) and widens the corners with a, then b.
 void addSegment(Segment s, int color);

@@ -1,4 +1,7 @@
+#include <vector>
+
 #include "bezier.h"
+#include "casteljau.h"
 #include "geometry_assertions.h"
 
 namespace {
@@ -71,16 +74,36 @@ TEST_F(Sample, TracesAThousandPointsInOrderWithItsColour) {
   EXPECT_POINT_EQ(scene.points[kSampleCount - 1], Point(0, 0));
 }
 
+// The trace of every instruction set this processor has, and the one
+// sampleCurve chose, give the bits of single evaluations.
 TEST_F(Sample, AgreesBitForBitWithSingleEvaluations) {
+  using Trace = void (*)(const Point[], int, const float[], float[], float[]);
+  std::vector<Trace> traces = {traceSse2};
+  if (__builtin_cpu_supports("fma") && __builtin_cpu_supports("avx2")) {
+    traces.push_back(traceAvx2);
+  }
+  if (__builtin_cpu_supports("fma") && __builtin_cpu_supports("avx512f")) {
+    traces.push_back(traceAvx512);
+  }
+  float t[kTraced];
+  for (int i = 0; i < kTraced; ++i) {
+    t[i] = static_cast<float>(i * (1.0 / 999));
+  }
   std::mt19937 rng(11);
   Point P[kMaxPoints];
+  float x[kTraced];
+  float y[kTraced];
   for (int n : {1, 2, 3, 7, 50, 99}) {
     scene = Scene();
     randomPolygon(rng, P, n);
     sampleCurve(P, n, kRed);
-    for (int i = 0; i < kSampleCount; ++i) {
-      const float t = static_cast<float>(i * (1.0 / 999));
-      EXPECT_POINT_EQ(scene.points[i], evaluateBezier(P, t, n)) << "n " << n << " i " << i;
+    for (const Trace trace : traces) {
+      trace(P, n, t, x, y);
+      for (int i = 0; i < kSampleCount; ++i) {
+        const Point single = evaluateBezier(P, t[i], n);
+        EXPECT_POINT_EQ(Point(x[i], y[i]), single) << "n " << n << " i " << i;
+        EXPECT_POINT_EQ(scene.points[i], single) << "n " << n << " i " << i;
+      }
     }
   }
 }
