@@ -1,61 +1,48 @@
 #pragma once
 
-#include <gtest/gtest.h>
+// What the tests share: points as comparable pairs, colour counts, the whole
+// dialogue on a given console input, and the README's example.
 
 #include <algorithm>
-#include <cmath>
-#include <iomanip>
-#include <ostream>
-#include <random>
+#include <cstdio>
+#include <string>
+#include <utility>
 
-#include "scene.h"
+#include "dialogue.h"
 
-inline std::ostream& operator<<(std::ostream& os, const Point& p) {
-  return os << std::setprecision(9) << '(' << p.x << ", " << p.y << ')';
+// A point's coordinates, which gtest compares and prints.
+inline std::pair<float, float> xy(const Point& p) { return {p.x, p.y}; }
+
+// How many of the scene's points or segments have this colour.
+template <class Shapes>
+long countIn(const Shapes& shapes, int color) {
+  return std::count_if(shapes.begin(), shapes.end(),
+                       [&](const auto& s) { return s.color == color; });
 }
 
-inline ::testing::AssertionResult pointsNear(const char* ea, const char* eb, const char*,
-                                             const Point& a, const Point& b, double tolerance) {
-  if (std::fabs(a.x - b.x) <= tolerance && std::fabs(a.y - b.y) <= tolerance) {
-    return ::testing::AssertionSuccess();
-  }
-  return ::testing::AssertionFailure()
-         << ea << " is " << a << ", " << eb << " is " << b << ", beyond " << tolerance;
+// What `print` writes to the console it is given.
+template <class Print>
+std::string printedBy(Print print) {
+  char text[4096] = {};
+  std::FILE* out = fmemopen(text, sizeof text - 1, "w");
+  print(out);
+  std::fclose(out);
+  return text;
 }
 
-inline ::testing::AssertionResult pointsEqual(const char* ea, const char* eb, const Point& a,
-                                              const Point& b) {
-  return pointsNear(ea, eb, "", a, b, 0.0);
+// Runs both phases on a fresh scene with `input` as the answers: everything
+// printed, complaints in their place; "cut short " first if the input ends early.
+inline std::string converse(std::string input) {
+  scene = Scene();
+  std::FILE* in = fmemopen(input.data(), input.size(), "r");
+  bool complete = false;
+  const std::string printed = printedBy([&](std::FILE* out) {
+    complete = runDialogue(Console{in, out, out});
+  });
+  std::fclose(in);
+  return (complete ? "" : "cut short ") + printed;
 }
 
-// Same coordinates to the last bit.
-#define EXPECT_POINT_EQ(a, b) EXPECT_PRED_FORMAT2(pointsEqual, a, b)
-// Same coordinates up to `tolerance`.
-#define EXPECT_POINT_NEAR(a, b, tolerance) EXPECT_PRED_FORMAT3(pointsNear, a, b, tolerance)
-
-// Coordinates of randomPolygon lie within this many units of the origin.
-constexpr float kPolygonScale = 1000.0f;
-
-// A control polygon of degree n with coordinates in [-kPolygonScale, kPolygonScale].
-inline void randomPolygon(std::mt19937& rng, Point P[], int n) {
-  std::uniform_real_distribution<float> coordinate(-kPolygonScale, kPolygonScale);
-  for (int i = 0; i <= n; ++i) {
-    P[i] = Point(coordinate(rng), coordinate(rng));
-  }
-}
-
-inline long countPoints(int color) {
-  return std::count_if(scene.points.begin(), scene.points.end(),
-                       [&](const Point& p) { return p.color == color; });
-}
-
-inline long countSegments(int color) {
-  return std::count_if(scene.segments.begin(), scene.segments.end(),
-                       [&](const Segment& s) { return s.color == color; });
-}
-
-// Every test starts from the scene a run starts with.
-class SceneTest : public ::testing::Test {
- protected:
-  void SetUp() override { scene = Scene(); }
-};
+const std::string kExample = "2\n0 0\n1 2\n2 0\n1\n0\n";
+const std::string kListing =
+    " (0.00,0.00)  (0.33,0.67)  (0.67,1.00)  (1.00,1.00)  (2.00,0.00)  (1.50,1.00)  (1.00,1.00) ";

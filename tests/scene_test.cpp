@@ -1,46 +1,23 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
 #include "geometry_assertions.h"
 
-using Bounds = SceneTest;
-
-TEST_F(Bounds, CornersStartAtTheWindowAndOnlyWiden) {
-  addPoint(Point(-5, -7), kRed);
-  addPoint(Point(-1, -30), kRed);
-  EXPECT_POINT_EQ(scene.sceneMin, Point(-5, -30));
-  EXPECT_POINT_EQ(scene.sceneMax, Point(0, 0));
-
+TEST(Scene, RecordsCopiesAndWidensTheCornersStrictly) {
   scene = Scene();
-  addPoint(Point(2000, 900), kRed);
-  addPoint(Point(1500, 800), kRed);
-  EXPECT_POINT_EQ(scene.sceneMin, Point(1024, 700));
-  EXPECT_POINT_EQ(scene.sceneMax, Point(2000, 900));
-
-  // One point inside the window moves both corners.
-  scene = Scene();
-  addPoint(Point(10, 20), kRed);
-  EXPECT_POINT_EQ(scene.sceneMin, Point(10, 20));
-  EXPECT_POINT_EQ(scene.sceneMax, Point(10, 20));
-}
-
-TEST_F(Bounds, SegmentWidensWithBothEnds) {
-  addSegment(Segment(Point(-3, 800), Point(1100, -4)), kMagenta);
-  EXPECT_POINT_EQ(scene.sceneMin, Point(-3, -4));
-  EXPECT_POINT_EQ(scene.sceneMax, Point(1100, 800));
-}
-
-TEST_F(SceneTest, RecordsAreCopiesWithTheGivenColour) {
-  Point orange(1, 2);
+  addPoint(Point(-0.0f, -0.0f), kRed);  // -0 is not beyond the starting 0
+  EXPECT_FALSE(std::signbit(scene.sceneMax.x) || std::signbit(scene.sceneMax.y));
+  Point orange(-6, 50);
   orange.color = kOrange;
-  addPoint(orange, kRed);
-  addPoint(orange, kRed);
-  ASSERT_EQ(scene.points.size(), 2u);
-  EXPECT_EQ(scene.points[1].color, kRed);
-  EXPECT_POINT_EQ(scene.points[1], orange);
-
-  Point a(0, 0);
-  a.color = kOrange;
-  addSegment(Segment(a, Point(1, 1)), kMagenta);
-  const Segment& s = scene.segments.at(0);
-  EXPECT_EQ(s.color, kMagenta);
-  EXPECT_EQ(s.a.color, kOrange);
-  EXPECT_EQ(s.b.color, kBlack);
+  addSegment(Segment(Point(3, -7), orange), kMagenta);  // widens with both ends
+  const float x[] = {-5, 2000, 9}, y[] = {1, 900, 9};
+  addPoints(x, y, 3, kBlue);  // as three addPoint calls
+  addPoint(orange, kBlack);   // a copy, in the colour given
+  EXPECT_EQ(std::pair(xy(scene.sceneMin), xy(scene.sceneMax)),
+            std::pair(xy({-6, -7}), xy({2000, 900})));
+  EXPECT_EQ(std::vector({scene.points.at(3).color, scene.points.at(4).color,
+                         scene.segments.at(0).color, scene.segments[0].b.color}),
+            std::vector({kBlue, kBlack, kMagenta, kOrange}));
+  EXPECT_EQ(xy(scene.points[3]), xy({9, 9}));
 }
