@@ -1,5 +1,4 @@
 #include <random>
-#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -59,8 +58,7 @@ TEST(Bezier, CurvesOverRandomPolygons) {
     sampleCurve(P, n, kRed);
     ASSERT_EQ(countIn(scene.points, kRed), kSampleCount);
     for (const auto& [trace, supported] : traces) {
-      float x[kTraced];
-      float y[kTraced];
+      float x[kTraced], y[kTraced];
       if (supported && n > 0)
         trace(P, n, t, x, y);
       for (int i = 0; i < kSampleCount; ++i) {

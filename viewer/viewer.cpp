@@ -9,10 +9,9 @@
 
 namespace {
 
-// Placed once at start-up; reshape frames the same corners at every size.
+// Placed once at start-up; the scene no longer changes, so reshape frames
+// the same corners at every size.
 Camera camera{0, 0, 0, 0, 1, 1};
-Point framedMin;
-Point framedMax;
 
 // Every vertex in drawing units (unit 1 for all but extreme scenes).
 void vertex(double x, double y) {
@@ -37,8 +36,8 @@ void reshape(int w, int h) {
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
   glViewport(0, 0, w, h);
-  gluPerspective(fieldOfView(framedMin, framedMax, camera, aspect), aspect, clip.nearPlane,
-                 clip.farPlane);
+  gluPerspective(fieldOfView(scene.sceneMin, scene.sceneMax, camera, aspect), aspect,
+                 clip.nearPlane, clip.farPlane);
 }
 
 void display() {
@@ -93,9 +92,7 @@ void startViewer(int argc, char** argv) {
   glutCreateWindow("Geometrija - prikaz zadatka");
   glClearColor(0.9f, 0.9f, 0.8f, 0.0f);
 
-  framedMin = scene.sceneMin;
-  framedMax = scene.sceneMax;
-  camera = cameraFor(framedMin, framedMax);
+  camera = cameraFor(scene.sceneMin, scene.sceneMax);
   // Replaced by reshape before the first drawing; kept as the start-up state.
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
