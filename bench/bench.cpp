@@ -6,6 +6,7 @@
 
 #include "bezier.h"
 #include "dialogue.h"
+#include "trace.h"
 
 #ifdef GEOMETRIJA_LIB2GEOM
 #include <2geom/bezier.h>
@@ -95,4 +96,10 @@ BENCHMARK(BM_Exercise)->Arg(3)->Arg(50)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  // Which vector unit the trace chose on this machine.
+  benchmark::AddCustomContext("trace", traceTarget());
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+}

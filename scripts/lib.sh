@@ -1,5 +1,10 @@
 # Sourced by the scripts.
 
+# Runs a command as root: directly when root already, through sudo otherwise.
+as_root() {
+  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
 # Installs the Debian packages named, only those missing.
 ensure_packages() {
   local missing=() package
@@ -8,17 +13,23 @@ ensure_packages() {
       missing+=("$package")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
-  local sudo=()
-  [ "$(id -u)" -ne 0 ] && sudo=(sudo)
   echo "Installing: ${missing[*]}" >&2
-  "${sudo[@]}" apt-get update -qq &&
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+  as_root apt-get update -qq &&
+    DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -qq --no-install-recommends \
       "${missing[@]}" >&2
 }
 
 # What building the program and its tests needs.
-BUILD_PACKAGES=(cmake make g++ libgtest-dev libbenchmark-dev freeglut3-dev libglu1-mesa-dev
-  libgl1-mesa-dev)
+BUILD_PACKAGES=(cmake make g++ libhwy-dev libgtest-dev libbenchmark-dev freeglut3-dev
+  libglu1-mesa-dev libgl1-mesa-dev)
+
+# Cross-building for arm64 with Debian's toolchain and the arm64 libraries
+# beside the host's, and running the result under qemu.
+ensure_arm64_packages() {
+  dpkg --print-foreign-architectures | grep -qx arm64 || as_root dpkg --add-architecture arm64
+  ensure_packages g++-aarch64-linux-gnu qemu-user libhwy-dev:arm64 libgtest-dev:arm64 \
+    freeglut3-dev:arm64 libglu1-mesa-dev:arm64 libgl1-mesa-dev:arm64
+}
 
 # Starts a private X display of its own for this script (no window manager)
 # and exports DISPLAY; the server ends with the script.
