@@ -22,7 +22,10 @@ TEST(Dialogue, CompleteRunsPrintAndRecordTheExercise) {
                          countIn(scene.points, kBlack), countIn(scene.points, kBlue),
                          countIn(scene.segments, kBlue), countIn(scene.segments, kMagenta)}),
             std::vector<long>({3, 1000, 7, 1000, 2, 5}));
-  EXPECT_EQ(std::pair(xy(scene.sceneMin), xy(scene.sceneMax)), std::pair(xy({0, 0}), xy({2, 2})));
+  EXPECT_EQ(xy(scene.sceneMin), xy({0, 0}));
+  EXPECT_EQ(xy(scene.sceneMax), xy({2, 2}));
+  EXPECT_EQ(xy(scene.segments[0].b), xy({1, 2}));  // the polygon's edges join its points in order
+  EXPECT_EQ(xy(scene.segments[1].b), xy({2, 0}));
   EXPECT_EQ(converse("0\n3 4\n0\n0\n"),
             kDegree + kPoint + kFirst + kSecond + " (3.00,4.00)  (3.00,4.00) ");
   // Negative amounts cut the listed halves: the first to degree 0, the second to nothing.
@@ -57,6 +60,8 @@ TEST(Dialogue, TheLargestDegreeAndWhereInputEnds) {
     largest += std::to_string(i) + " " + std::to_string(i % 7) + "\n";
   EXPECT_EQ(converse(largest + "0\n0\n").find("cut short"), std::string::npos);
   EXPECT_EQ(countIn(scene.points, kBlack), 102);
+  // An input that ends among the points is asked nothing more.
+  EXPECT_EQ(converse("2\n0 0\n"), "cut short " + kDegree + kPoint + kPoint2);
   // 51 is asked again until the input ends; so is every answer it cuts short.
   for (const std::string& input : {largest + "1\n0\n", std::string(), std::string("2\n0 0\n1"),
                                    kExample.substr(0, 16), std::string("x")})

@@ -5,11 +5,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <cmath>
-#include <map>
-#include <vector>
-
-#include "camera.h"
+#include "framing.h"
 #include "geometry_assertions.h"
 
 // After gtest: X11 defines None and Bool as macros.
@@ -21,42 +17,23 @@ const char* const kFind =
     "xdotool search --sync --onlyvisible --name "
     "'^Geometrija - prikaz zadatka$' getwindowgeometry --shell";
 
-// Waits up to 5 s for a w x h frame that shows what the framing rule says:
-// every recorded point inside the window, each that no later point of another
-// colour covers in its colour, the corner clear; the pixels that do not.
-static int missing(Display* display, Window window, int w, int h) {
-  const std::map<int, unsigned long> rgb = {
-      {kRed, 0xff0000}, {kBlue, 0x0000ff}, {kOrange, 0xff8000}, {kBlack, 0}, {-1, 0xe6e6cc}};
-  const Camera c = cameraFor(scene.sceneMin, scene.sceneMax);
-  const double aspect = static_cast<double>(w) / h;
-  const double f =
-      1 / std::tan(fieldOfView(scene.sceneMin, scene.sceneMax, c, aspect) * M_PI / 360);
-  std::vector<Point> at(1);  // in pixels from the top left: the corner, then every point
-  at[0].color = -1;
-  for (const Point& p : scene.points) {
-    at.emplace_back((f / aspect * (p.x * c.unit - c.cx) / c.dist + 1) * w / 2,
-                    (1 - f * (p.y * c.unit - c.cy) / c.dist) * h / 2);
-    at.back().color = p.color;
-    EXPECT_TRUE(at.back().x >= 0 && at.back().x < w && at.back().y >= 0 && at.back().y < h);
-  }
-  int wrong = -1;
+// Waits up to 5 s for a w x h frame that shows every probe, then checks it.
+static void expectFramed(Display* display, Window window, int w, int h) {
+  SCOPED_TRACE(std::to_string(w) + " x " + std::to_string(h));
+  const std::vector<Probe> probes = probesFor(w, h);
+  EXPECT_GT(edgesOf(probes, kBlue), 0) << "no Blue edge to look at";
+  EXPECT_GT(edgesOf(probes, kMagenta), 0) << "no Magenta edge to look at";
+  long wrong = -1;
   for (int tries = 0; tries < 100 && wrong != 0; ++tries, usleep(50000)) {
     XWindowAttributes a;
     XGetWindowAttributes(display, window, &a);
     if (a.map_state != IsViewable || a.width != w || a.height != h)
       continue;
     XImage* image = XGetImage(display, window, 0, 0, w, h, AllPlanes, ZPixmap);
-    wrong = 0;
-    for (auto p = at.begin(); p != at.end(); ++p) {
-      const bool covered = std::any_of(p + 1, at.end(), [&](const Point& q) {
-        return q.color != p->color && std::fabs(q.x - p->x) < 4 && std::fabs(q.y - p->y) < 4;
-      });
-      wrong += !covered &&
-               XGetPixel(image, static_cast<int>(p->x), static_cast<int>(p->y)) != rgb.at(p->color);
-    }
+    wrong = wrongIn(probes, w, h, [&](int x, int y) { return XGetPixel(image, x, y); });
     XDestroyImage(image);
   }
-  return wrong;
+  EXPECT_EQ(wrong, 0) << "probes not in their colour";
 }
 
 TEST(Window, ShowsEveryRecordedPointAtEverySizeAndClosesWithStatusZero) {
@@ -78,11 +55,12 @@ TEST(Window, ShowsEveryRecordedPointAtEverySizeAndClosesWithStatusZero) {
     int x = 0, y = 0;
     ASSERT_EQ(std::fscanf(search, "WINDOW=%lu X=%d Y=%d", &window, &x, &y), 3);
     pclose(search);
-    EXPECT_EQ(std::pair(x, y), std::pair(100, 50));
-    EXPECT_EQ(missing(display, window, 1024, 700), 0);
+    EXPECT_EQ(x, 100);
+    EXPECT_EQ(y, 50);
+    expectFramed(display, window, 1024, 700);
     for (const auto& [w, h] : {std::pair(500, 700), std::pair(1180, 400)}) {
       XResizeWindow(display, window, w, h);
-      EXPECT_EQ(missing(display, window, w, h), 0) << w << " x " << h;
+      expectFramed(display, window, w, h);
     }
     const Atom protocols = XInternAtom(display, "WM_PROTOCOLS", False);
     XClientMessageEvent close{ClientMessage, 0, True, display, window, protocols, 32, {}};

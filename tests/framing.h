@@ -1,0 +1,89 @@
+#pragma once
+
+// Where a w x h frame of the window must show what, by the viewer's framing
+// rule, for the scene as it stands: shared by the X window test and the
+// browser test (through frame_check.cpp).
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <vector>
+
+#include "camera.h"
+#include "scene.h"
+
+// A place in pixels from the frame's top left, the colour code it must show
+// (-1: the clear colour) and whether it lies along an edge.
+struct Probe {
+  double x;
+  double y;
+  int color;
+  bool edge;
+};
+
+// The 24-bit pixel of each colour code drawn, and of the clear colour (-1).
+const std::map<int, unsigned long> kRgb = {{kRed, 0xff0000},    {kBlue, 0x0000ff},
+                                           {kOrange, 0xff8000}, {kMagenta, 0xff00ff},
+                                           {kBlack, 0x000000},  {-1, 0xe6e6cc}};
+
+// Distance in pixels from p to the segment from a to b.
+inline double distance(const Probe& p, const Probe& a, const Probe& b) {
+  const double dx = b.x - a.x, dy = b.y - a.y, length = dx * dx + dy * dy;
+  const double k =
+      length == 0 ? 0 : std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / length, 0.0, 1.0);
+  return std::hypot(a.x + k * dx - p.x, a.y + k * dy - p.y);
+}
+
+// The corner, every recorded point and nine places along every edge, each
+// kept only where nothing drawn after it in another colour comes within 4
+// pixels. A frame that shows them all in their colours frames the scene: one
+// that leaves a recorded point out leaves out an uncovered probe with it.
+inline std::vector<Probe> probesFor(int w, int h) {
+  const Camera c = cameraFor(scene.sceneMin, scene.sceneMax);
+  const double aspect = static_cast<double>(w) / h;
+  const double f =
+      1 / std::tan(fieldOfView(scene.sceneMin, scene.sceneMax, c, aspect) * M_PI / 360);
+  const auto at = [&](const Point& p, int color) {
+    return Probe{(f / aspect * (p.x * c.unit - c.cx) / c.dist + 1) * w / 2,
+                 (1 - f * (p.y * c.unit - c.cy) / c.dist) * h / 2, color, false};
+  };
+  // Everything in drawing order, a point as an edge of no length.
+  std::vector<std::pair<Probe, Probe>> drawn{{{1, 1, -1, false}, {1, 1, -1, false}}};
+  for (const Segment& s : scene.segments)
+    drawn.emplace_back(at(s.a, s.color), at(s.b, s.color));
+  for (const Point& p : scene.points)
+    drawn.emplace_back(at(p, p.color), at(p, p.color));
+  std::vector<Probe> probes;
+  for (auto e = drawn.begin(); e != drawn.end(); ++e) {
+    const double dx = e->second.x - e->first.x, dy = e->second.y - e->first.y;
+    const bool edge = dx != 0 || dy != 0;
+    for (int k = edge; k <= 9 * edge; ++k) {
+      const Probe p{e->first.x + k * dx / 10, e->first.y + k * dy / 10, e->first.color, edge};
+      const bool covered = std::any_of(e + 1, drawn.end(), [&](const auto& later) {
+        return later.first.color != p.color && distance(p, later.first, later.second) < 4;
+      });
+      if (!covered)
+        probes.push_back(p);
+    }
+  }
+  return probes;
+}
+
+// How many probes a frame does not show in their colour within a pixel of
+// their place; `pixel(x, y)` reads the frame.
+template <class Pixel>
+long wrongIn(const std::vector<Probe>& probes, int w, int h, Pixel pixel) {
+  return std::count_if(probes.begin(), probes.end(), [&](const Probe& p) {
+    bool seen = false;
+    for (int x = std::max(0, int(p.x) - 1); x <= std::min(w - 1, int(p.x) + 1); ++x)
+      for (int y = std::max(0, int(p.y) - 1); y <= std::min(h - 1, int(p.y) + 1); ++y)
+        seen = seen || pixel(x, y) == kRgb.at(p.color);
+    return !seen;
+  });
+}
+
+// How many of the probes lie along edges of this colour.
+inline long edgesOf(const std::vector<Probe>& probes, int color) {
+  return std::count_if(probes.begin(), probes.end(),
+                       [&](const Probe& p) { return p.edge && p.color == color; });
+}
