@@ -10,6 +10,8 @@ constexpr int kOrdinaryExponent = 64;
 // The field of view a scene gets when it fits, and the margin around its box.
 constexpr double kFieldOfView = 45;
 constexpr double kMargin = 1.05;
+// Not every C++ library defines M_PI.
+constexpr double kPi = 3.141592653589793;
 
 double drawingUnit(double reach) {
   const int exponent = reach == 0 ? 0 : std::ilogb(reach);
@@ -50,7 +52,7 @@ double fieldOfView(const Point& sceneMin, const Point& sceneMax, const Camera& c
   const double halfWidth = (static_cast<double>(sceneMax.x) - sceneMin.x) / 2 * camera.unit;
   const double halfHeight = (static_cast<double>(sceneMax.y) - sceneMin.y) / 2 * camera.unit;
   const double half = kMargin * std::max(halfHeight, halfWidth / aspect) / camera.dist;
-  return std::max(kFieldOfView, 2 * std::atan(half) * 180 / M_PI);
+  return std::max(kFieldOfView, 2 * std::atan(half) * 180 / kPi);
 }
 
 bool colorComponents(int code, float rgb[3]) {

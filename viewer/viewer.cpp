@@ -1,6 +1,10 @@
 #include "viewer.h"
 
+#ifdef __APPLE__
+#include <GLUT/glut.h>  // macOS's own GLUT
+#else
 #include <GL/glut.h>
+#endif
 
 #include <cmath>
 #include <cstdlib>
