@@ -31,6 +31,15 @@ ensure_arm64_packages() {
     freeglut3-dev:arm64 libglu1-mesa-dev:arm64 libgl1-mesa-dev:arm64
 }
 
+# The browser test's client (playwright-core, pinned by tests/web's lockfile)
+# and what it drives: Debian's chromium; netpbm reads its screenshots.
+ensure_web_test_client() {
+  ensure_packages chromium netpbm
+  command -v npm >/dev/null || ensure_packages npm
+  [ tests/web/node_modules/.package-lock.json -nt tests/web/package-lock.json ] ||
+    npm ci --prefix tests/web --no-audit --no-fund >/dev/null
+}
+
 # Starts a private X display of its own for this script (no window manager)
 # and exports DISPLAY; the server ends with the script.
 start_private_display() {
