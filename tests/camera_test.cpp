@@ -28,7 +28,7 @@ TEST(Camera, FramingClippingAndColours) {
   // 45 degrees, or just wide enough for the box enlarged by 5 %: here dist 2, half the box 1.
   const Camera c = cameraFor(Point(0, 0), Point(2, 2));
   const auto visible = [&](double aspect) {
-    return 2 * std::tan(fieldOfView(Point(0, 0), Point(2, 2), c, aspect) * M_PI / 360);
+    return 2 * std::tan(fieldOfView(Point(0, 0), Point(2, 2), c, aspect) * kPi / 360);
   };
   EXPECT_NEAR(visible(1024.0 / 700), 1.05, 1e-12);             // the height binds
   EXPECT_NEAR(visible(500.0 / 700) * 500 / 700, 1.05, 1e-12);  // the width binds

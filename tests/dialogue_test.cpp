@@ -1,6 +1,10 @@
+#ifndef _WIN32
 #include <sys/wait.h>
+#endif
 
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 
 #include <gtest/gtest.h>
 
@@ -14,9 +18,29 @@ const std::string kPoint2 = "Unesite koordinate 2. kontrolne tacke:\n";
 const std::string kPrompts =
     kDegree + kPoint + kPoint2 + "Unesite koordinate 3. kontrolne tacke:\n" + kFirst + kSecond;
 
+// The program's exit status with `input` as its answers; what it prints is dropped.
+static int exitStatusOn(const std::string& input) {
+  const std::filesystem::path answers =
+      std::filesystem::temp_directory_path() / "geometrija-dialogue-test";
+  std::ofstream(answers) << input;
+  std::string run = GEOMETRIJA_BINARY;
+#ifdef _WIN32
+  // cmd.exe, which std::system runs, takes no forward slashes in a command.
+  std::replace(run.begin(), run.end(), '/', '\\');
+  const int status = std::system((run + " <\"" + answers.string() + "\" >NUL 2>&1").c_str());
+#else
+  int status = std::system((run + " <'" + answers.string() + "' >/dev/null 2>&1").c_str());
+  status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+#endif
+  std::filesystem::remove(answers);
+  return status;
+}
+
 TEST(Dialogue, CompleteRunsPrintAndRecordTheExercise) {
   EXPECT_EQ(converse("2 0 0 1 2 2 0 1 0"), kPrompts + kListing);  // typed ahead
   EXPECT_EQ(converse(kExample), kPrompts + kListing);
+  // Lines ended as on Windows.
+  EXPECT_EQ(converse("2\r\n0 0\r\n1 2\r\n2 0\r\n1\r\n0\r\n"), kPrompts + kListing);
   // Orange, Red, Black and Blue points; Blue and Magenta edges; the corners.
   EXPECT_EQ(std::vector({countIn(scene.points, kOrange), countIn(scene.points, kRed),
                          countIn(scene.points, kBlack), countIn(scene.points, kBlue),
@@ -39,7 +63,7 @@ TEST(Dialogue, BadAnswersAreAskedAgain) {
   // Where among the example's answers the bad one is typed, and what it is.
   // clang-format off
   const std::pair<size_t, std::string> cases[] = {
-      {0, "51 2"}, {0, "-1"}, {0, "2.5"}, {0, "3x"}, {0, std::string(300, '0') + "2"},
+      {0, "51 2"}, {0, "-1"}, {0, "2.5\r"}, {0, "3x"}, {0, std::string(300, '0') + "2"},
       {0, "99999999999999999999"}, {2, "1,5 2"}, {2, "nan 0"}, {2, "0 inf"}, {2, "1e999 0"},
       {2, "7 y"}, {14, "49"}, {14, "4000000000"}, {16, "-4000000000"}};
   // clang-format on
@@ -66,6 +90,5 @@ TEST(Dialogue, TheLargestDegreeAndWhereInputEnds) {
   for (const std::string& input : {largest + "1\n0\n", std::string(), std::string("2\n0 0\n1"),
                                    kExample.substr(0, 16), std::string("x")})
     EXPECT_EQ(converse(input).find("cut short"), 0u) << input;
-  const int status = std::system("printf '2\\n0 0\\n' | " GEOMETRIJA_BINARY " >/dev/null 2>&1");
-  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1);
+  EXPECT_EQ(exitStatusOn("2\n0 0\n"), 1);
 }

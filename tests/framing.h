@@ -41,8 +41,7 @@ inline double distance(const Probe& p, const Probe& a, const Probe& b) {
 inline std::vector<Probe> probesFor(int w, int h) {
   const Camera c = cameraFor(scene.sceneMin, scene.sceneMax);
   const double aspect = static_cast<double>(w) / h;
-  const double f =
-      1 / std::tan(fieldOfView(scene.sceneMin, scene.sceneMax, c, aspect) * M_PI / 360);
+  const double f = 1 / std::tan(fieldOfView(scene.sceneMin, scene.sceneMax, c, aspect) * kPi / 360);
   const auto at = [&](const Point& p, int color) {
     return Probe{(f / aspect * (p.x * c.unit - c.cx) / c.dist + 1) * w / 2,
                  (1 - f * (p.y * c.unit - c.cy) / c.dist) * h / 2, color, false};

@@ -20,21 +20,31 @@ long countIn(const Shapes& shapes, int color) {
                        [&](const auto& s) { return s.color == color; });
 }
 
+// A temporary file holding `text`, read from its start.
+inline std::FILE* fileWith(const std::string& text) {
+  std::FILE* file = std::tmpfile();
+  std::fwrite(text.data(), 1, text.size(), file);
+  std::rewind(file);
+  return file;
+}
+
 // What `print` writes to the console it is given.
 template <class Print>
 std::string printedBy(Print print) {
-  char text[4096] = {};
-  std::FILE* out = fmemopen(text, sizeof text - 1, "w");
+  std::FILE* out = fileWith("");
   print(out);
+  std::string text(static_cast<size_t>(std::ftell(out)), '\0');
+  std::rewind(out);
+  text.resize(std::fread(text.data(), 1, text.size(), out));
   std::fclose(out);
   return text;
 }
 
 // Runs both phases on a fresh scene with `input` as the answers: everything
 // printed, complaints in their place; "cut short " first if the input ends early.
-inline std::string converse(std::string input) {
+inline std::string converse(const std::string& input) {
   scene = Scene();
-  std::FILE* in = fmemopen(input.data(), input.size(), "r");
+  std::FILE* in = fileWith(input);
   bool complete = false;
   const std::string printed = printedBy([&](std::FILE* out) {
     complete = runDialogue(Console{in, out, out});

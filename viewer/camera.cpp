@@ -10,8 +10,6 @@ constexpr int kOrdinaryExponent = 64;
 // The field of view a scene gets when it fits, and the margin around its box.
 constexpr double kFieldOfView = 45;
 constexpr double kMargin = 1.05;
-// Not every C++ library defines M_PI.
-constexpr double kPi = 3.141592653589793;
 
 double drawingUnit(double reach) {
   const int exponent = reach == 0 ? 0 : std::ilogb(reach);

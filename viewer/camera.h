@@ -2,6 +2,9 @@
 
 #include "scene.h"
 
+// Not every C++ library defines M_PI.
+constexpr double kPi = 3.141592653589793;
+
 // Where the eye stands, from the scene's corners. sx and sy are sums, not
 // widths: the corners never cross the window's own box, and this frames it.
 // All values are in drawing units: scene coordinates times `unit`.
