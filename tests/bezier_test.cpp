@@ -50,9 +50,11 @@ TEST(Bezier, EveryTraceGivesTheBitsOfSingleEvaluations) {
   std::mt19937 rng(11);
   std::vector<float> t(kTraced), x(kTraced), y(kTraced);
   std::generate(t.begin(), t.end(), [&] { return std::uniform_real_distribution<float>()(rng); });
+  std::string tried = "trace targets tried:";
   for (const int64_t target : hwy::SupportedAndGeneratedTargets()) {
     hwy::SetSupportedTargetsForTest(target);
     ASSERT_STREQ(traceTarget(), hwy::TargetName(target));
+    tried = tried + " " + traceTarget();
     for (const int n : kDegrees) {
       SCOPED_TRACE(std::string(traceTarget()) + ", degree " + std::to_string(n));
       const std::vector<Point> P = randomPolygon(n, rng);
@@ -69,6 +71,7 @@ TEST(Bezier, EveryTraceGivesTheBitsOfSingleEvaluations) {
     }
   }
   hwy::SetSupportedTargetsForTest(0);
+  std::puts(tried.c_str());
 }
 
 // A curve's ends are its end points bit for bit; elevation keeps them and the
