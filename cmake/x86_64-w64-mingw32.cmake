@@ -1,7 +1,7 @@
 # Cross-builds for 64-bit Windows with Debian's MinGW-w64 (the posix thread
-# model, which std::thread and googletest need). Libraries come static from
-# GEOMETRIJA_WINDOWS_PREFIX; programs built here, the tests among them, run
-# under wine.
+# model, which googletest needs). Libraries come static from the folder in
+# GEOMETRIJA_WINDOWS_PREFIX (scripts/lib.sh builds them there); programs built
+# here, the tests among them, run under wine.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
@@ -16,9 +16,6 @@ set(CMAKE_C_FLAGS_INIT "-Wa,-muse-unaligned-vector-move")
 set(CMAKE_CXX_FLAGS_INIT "-Wa,-muse-unaligned-vector-move")
 # One file that needs no DLL of MinGW's beside it.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
-if(DEFINED ENV{GEOMETRIJA_WINDOWS_PREFIX})
-  set(GEOMETRIJA_WINDOWS_PREFIX "$ENV{GEOMETRIJA_WINDOWS_PREFIX}")
-endif()
 set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32 ${GEOMETRIJA_WINDOWS_PREFIX})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
