@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the scripts.
 
 # Runs a command as root: directly when root already, through sudo otherwise.
@@ -40,16 +41,103 @@ ensure_web_test_client() {
     npm ci --prefix tests/web --no-audit --no-fund >/dev/null
 }
 
+# Runs a command when the script exits, after those registered before it.
+EXIT_ACTIONS=()
+at_exit() {
+  EXIT_ACTIONS+=("$1")
+  trap run_exit_actions EXIT
+}
+run_exit_actions() {
+  local action
+  for action in "${EXIT_ACTIONS[@]}"; do eval "$action"; done
+}
+
 # Starts a private X display of its own for this script (no window manager)
-# and exports DISPLAY; the server ends with the script.
+# and exports DISPLAY; the server ends with the script. Once is enough. The
+# screen is larger than any window the tests make, frame included.
 start_private_display() {
+  [ -n "${XVFB_PID:-}" ] && return 0
   local fifo
   fifo=$(mktemp -u) && mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
   XVFB_PID=$!
-  trap 'kill "$XVFB_PID" 2>/dev/null' EXIT
+  at_exit 'kill "$XVFB_PID" 2>/dev/null'
   local number
   read -r -t 20 number <"$fifo" || { echo "Xvfb did not start" >&2; return 1; }
   rm -f "$fifo"
   export DISPLAY=":$number"
+}
+
+# Cross-building for Windows with Debian's MinGW-w64 and running the result
+# under wine; dpkg-dev unpacks the libraries' source packages.
+ensure_windows_packages() {
+  ensure_packages "${BUILD_PACKAGES[@]}" g++-mingw-w64-x86-64-posix wine wine64 dpkg-dev
+}
+
+# Where the Windows build and the static libraries it links live.
+WINDOWS_BUILD=build-windows
+WINDOWS_PREFIX=$WINDOWS_BUILD/deps/prefix
+
+# Builds freeglut, Highway and googletest for Windows as static libraries
+# into $WINDOWS_PREFIX, once: from Debian's source packages of the versions
+# installed here, fetched by apt with a configuration of its own, so the
+# system's sources stay as they are (apt still checks the archive's signature).
+build_windows_deps() {
+  local deps=$PWD/$WINDOWS_BUILD/deps sources
+  # Each once, though another architecture's may be installed too.
+  sources=$(dpkg-query -W -f='${source:Package}=${source:Version}\n' freeglut3-dev libhwy-dev \
+    libgtest-dev | sort -u | paste -s -d ' ')
+  [ "$(cat "$deps/prefix/sources" 2>/dev/null)" = "$sources" ] && return 0
+  echo "Building $sources for Windows, once." >&2
+  rm -rf "$deps"
+  mkdir -p "$deps/apt/parts" "$deps/apt/lists/partial" "$deps/apt/cache/archives/partial" \
+    "$deps/src"
+  local codename
+  codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
+  echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg]" \
+    "http://deb.debian.org/debian $codename main" >"$deps/apt/sources.list"
+  local apt=(apt-get -qq -o Dir::Etc::SourceList="$deps/apt/sources.list"
+    -o Dir::Etc::SourceParts="$deps/apt/parts" -o Dir::State::Lists="$deps/apt/lists"
+    -o Dir::Cache="$deps/apt/cache" -o APT::Sandbox::User="$(id -un)")
+  "${apt[@]}" update
+  # shellcheck disable=SC2086 # one word a package
+  (cd "$deps/src" && "${apt[@]}" source $sources >/dev/null 2>&1)
+  local common=(-DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/x86_64-w64-mingw32.cmake"
+    -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$deps/prefix" -DBUILD_SHARED_LIBS=OFF)
+  local name options
+  for name in freeglut highway googletest; do
+    case $name in
+      freeglut) options=(-DFREEGLUT_BUILD_SHARED_LIBS=OFF -DFREEGLUT_BUILD_DEMOS=OFF
+        -DFREEGLUT_REPLACE_GLUT=ON) ;;
+      highway) options=(-DBUILD_TESTING=OFF -DHWY_ENABLE_TESTS=OFF -DHWY_ENABLE_EXAMPLES=OFF
+        -DHWY_ENABLE_CONTRIB=OFF) ;;
+      googletest) options=(-DBUILD_GMOCK=OFF) ;;
+    esac
+    { cmake -S "$deps"/src/$name-*/ -B "$deps/build/$name" "${common[@]}" "${options[@]}" &&
+      cmake --build "$deps/build/$name" -j"$(nproc)" && cmake --install "$deps/build/$name"; } \
+      >"$deps/$name.log" 2>&1 || {
+      tail -n 30 "$deps/$name.log" >&2
+      return 1
+    }
+  done
+  echo "$sources" >"$deps/prefix/sources"
+}
+
+# Configures the Windows build in $WINDOWS_BUILD, with the options given.
+configure_windows_build() {
+  cmake -S . -B "$WINDOWS_BUILD" -DCMAKE_TOOLCHAIN_FILE=cmake/x86_64-w64-mingw32.cmake \
+    -DGEOMETRIJA_WINDOWS_PREFIX="$PWD/$WINDOWS_PREFIX" -DCMAKE_BUILD_TYPE=Release \
+    -DGEOMETRIJA_BENCH=OFF "$@" >/dev/null
+}
+
+# Makes wine quiet, with a prefix of its own in the Windows build, and keeps
+# its server and services running until the script ends. They start with no
+# output of the script's open, so no pipe a caller reads stays open with them.
+start_wine() {
+  export WINEPREFIX=$PWD/$WINDOWS_BUILD/wine WINEARCH=win64 WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml="  # nor offer to install .NET and a browser
+  mkdir -p "$WINEPREFIX"
+  wineserver -p </dev/null >/dev/null 2>&1
+  wine cmd /c exit </dev/null >/dev/null 2>&1  # makes the prefix the first time
+  at_exit 'wineserver -k 2>/dev/null'
 }
