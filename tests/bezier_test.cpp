@@ -45,29 +45,37 @@ static std::vector<Point> randomPolygon(int n, std::mt19937& rng) {
 
 // On every vector unit this build has and the processor runs, the trace gives
 // the bits of single evaluations at thousands of random t, and sampleCurve at
-// its own parameters.
+// its own parameters. The single evaluations are worked out once for all.
 TEST(Bezier, EveryTraceGivesTheBitsOfSingleEvaluations) {
   std::mt19937 rng(11);
   std::vector<float> t(kTraced), x(kTraced), y(kTraced);
   std::generate(t.begin(), t.end(), [&] { return std::uniform_real_distribution<float>()(rng); });
+  std::vector<std::vector<Point>> polygons, atT, sampled;
+  for (const int n : kDegrees) {
+    const std::vector<Point>& P = polygons.emplace_back(randomPolygon(n, rng));
+    atT.emplace_back();
+    sampled.emplace_back();
+    for (int i = 0; i < kSampleCount; ++i) {
+      atT.back().push_back(evaluateBezier(P.data(), t[i], n));
+      sampled.back().push_back(evaluateBezier(P.data(), i / 999.0f, n));
+    }
+  }
   std::string tried = "trace targets tried:";
   for (const int64_t target : hwy::SupportedAndGeneratedTargets()) {
     hwy::SetSupportedTargetsForTest(target);
     ASSERT_STREQ(traceTarget(), hwy::TargetName(target));
     tried = tried + " " + traceTarget();
-    for (const int n : kDegrees) {
-      SCOPED_TRACE(std::string(traceTarget()) + ", degree " + std::to_string(n));
-      const std::vector<Point> P = randomPolygon(n, rng);
-      traceCurve(P.data(), n, t.data(), x.data(), y.data());
-      for (int i = 0; i < kSampleCount; ++i) {
-        ASSERT_EQ(x[i], evaluateBezier(P.data(), t[i], n).x) << "t " << t[i];
-        ASSERT_EQ(y[i], evaluateBezier(P.data(), t[i], n).y) << "t " << t[i];
-      }
+    for (size_t d = 0; d < std::size(kDegrees); ++d) {
+      SCOPED_TRACE(std::string(traceTarget()) + ", degree " + std::to_string(kDegrees[d]));
+      traceCurve(polygons[d].data(), kDegrees[d], t.data(), x.data(), y.data());
       scene = Scene();
-      sampleCurve(P.data(), n, kRed);
+      sampleCurve(polygons[d].data(), kDegrees[d], kRed);
       ASSERT_EQ(scene.points.size(), static_cast<size_t>(kSampleCount));
-      for (int i = 0; i < kSampleCount; ++i)
-        ASSERT_EQ(xy(scene.points[i]), xy(evaluateBezier(P.data(), i / 999.0f, n))) << i;
+      for (int i = 0; i < kSampleCount; ++i) {
+        ASSERT_EQ(x[i], atT[d][i].x) << "t " << t[i];
+        ASSERT_EQ(y[i], atT[d][i].y) << "t " << t[i];
+        ASSERT_EQ(xy(scene.points[i]), xy(sampled[d][i])) << i;
+      }
     }
   }
   hwy::SetSupportedTargetsForTest(0);
