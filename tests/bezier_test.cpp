@@ -50,14 +50,12 @@ TEST(Bezier, EveryTraceGivesTheBitsOfSingleEvaluations) {
   std::mt19937 rng(11);
   std::vector<float> t(kTraced), x(kTraced), y(kTraced);
   std::generate(t.begin(), t.end(), [&] { return std::uniform_real_distribution<float>()(rng); });
-  std::vector<std::vector<Point>> polygons, atT, sampled;
-  for (const int n : kDegrees) {
-    const std::vector<Point>& P = polygons.emplace_back(randomPolygon(n, rng));
-    atT.emplace_back();
-    sampled.emplace_back();
+  std::vector<std::vector<Point>> polygons, atT(std::size(kDegrees)), sampled(std::size(kDegrees));
+  for (size_t d = 0; d < std::size(kDegrees); ++d) {
+    polygons.push_back(randomPolygon(kDegrees[d], rng));
     for (int i = 0; i < kSampleCount; ++i) {
-      atT.back().push_back(evaluateBezier(P.data(), t[i], n));
-      sampled.back().push_back(evaluateBezier(P.data(), i / 999.0f, n));
+      atT[d].push_back(evaluateBezier(polygons[d].data(), t[i], kDegrees[d]));
+      sampled[d].push_back(evaluateBezier(polygons[d].data(), i / 999.0f, kDegrees[d]));
     }
   }
   std::string tried = "trace targets tried:";

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 
 #include <gtest/gtest.h>
 
@@ -20,12 +21,11 @@ const std::string kPrompts =
 
 // The program's exit status with `input` as its answers; what it prints is dropped.
 static int exitStatusOn(const std::string& input) {
-  const std::filesystem::path answers =
-      std::filesystem::temp_directory_path() / "geometrija-dialogue-test";
+  const auto answers = std::filesystem::temp_directory_path() /
+                       ("geometrija-answers-" + std::to_string(std::random_device()()));
   std::ofstream(answers) << input;
   std::string run = GEOMETRIJA_BINARY;
-#ifdef _WIN32
-  // cmd.exe, which std::system runs, takes no forward slashes in a command.
+#ifdef _WIN32  // cmd.exe, which std::system runs, takes no forward slashes in a command
   std::replace(run.begin(), run.end(), '/', '\\');
   const int status = std::system((run + " <\"" + answers.string() + "\" >NUL 2>&1").c_str());
 #else

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <regex>
+
 #include "framing.h"
 #include "geometry_assertions.h"
 
@@ -14,18 +16,13 @@
 
 // The program looked at: this build's, or the command in GEOMETRIJA_PROGRAM
 // (scripts/test names the Windows build there, run by wine).
-static std::string program() {
-  const char* named = std::getenv("GEOMETRIJA_PROGRAM");
-  return named != nullptr ? named : GEOMETRIJA_BINARY;
-}
-
+const std::string kProgram = std::getenv("GEOMETRIJA_PROGRAM") != nullptr
+                                 ? std::getenv("GEOMETRIJA_PROGRAM")
+                                 : GEOMETRIJA_BINARY;
 // A Windows program writes its lines with CR LF, and Windows puts the frame,
 // not the client area, where GLUT is told. By wine's metrics the frame has a
 // 4-pixel left edge and a top of 4 + 19 for the caption.
-static bool forWindows() {
-  const std::string p = program();
-  return p.size() >= 4 && p.compare(p.size() - 4, 4, ".exe") == 0;
-}
+const bool kWindows = kProgram.size() > 4 && kProgram.compare(kProgram.size() - 4, 4, ".exe") == 0;
 constexpr int kFrameLeft = 4;
 constexpr int kFrameTop = 23;
 
@@ -68,18 +65,17 @@ TEST(Window, ShowsEveryRecordedPointAtEverySizeAndClosesWithStatusZero) {
         std::string("2\n0 0\n1e-30 2e-30\n2e-30 0\n1\n0\n")}) {        // tiny
     SCOPED_TRACE(input);
     std::string printed = converse(input);  // what the program must record and print
-    for (size_t at = printed.find('\n'); forWindows() && at != std::string::npos;
-         at = printed.find('\n', at + 2))
-      printed.insert(at, "\r");
-    const std::string run = "printf '%s' '" + input + "' | timeout 60 " + program();
-    std::FILE* program = popen((run + " 2>/dev/null; printf ' status %d' $?").c_str(), "r");
+    if (kWindows)
+      printed = std::regex_replace(printed, std::regex("\n"), "\r\n");
+    const std::string run = "printf '%s' '" + input + "' | timeout 60 " + kProgram;
+    std::FILE* running = popen((run + " 2>/dev/null; printf ' status %d' $?").c_str(), "r");
     std::FILE* search = popen(kFind, "r");
     Window window = 0;
     int x = 0, y = 0;
     ASSERT_EQ(std::fscanf(search, "WINDOW=%lu X=%d Y=%d", &window, &x, &y), 3);
     pclose(search);
-    EXPECT_EQ(x, 100 + (forWindows() ? kFrameLeft : 0));
-    EXPECT_EQ(y, 50 + (forWindows() ? kFrameTop : 0));
+    EXPECT_EQ(x, 100 + (kWindows ? kFrameLeft : 0));
+    EXPECT_EQ(y, 50 + (kWindows ? kFrameTop : 0));
     expectFramed(display, window, 1024, 700);
     for (const auto& [w, h] : {std::pair(500, 700), std::pair(1180, 400)}) {
       XResizeWindow(display, window, w, h);
@@ -91,8 +87,8 @@ TEST(Window, ShowsEveryRecordedPointAtEverySizeAndClosesWithStatusZero) {
     XSendEvent(display, window, False, NoEventMask, reinterpret_cast<XEvent*>(&close));
     XFlush(display);
     char text[4096];
-    EXPECT_EQ(std::string(text, std::fread(text, 1, sizeof text, program)), printed + " status 0");
-    pclose(program);
+    EXPECT_EQ(std::string(text, std::fread(text, 1, sizeof text, running)), printed + " status 0");
+    pclose(running);
   }
   XCloseDisplay(display);
 }
