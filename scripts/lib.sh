@@ -32,10 +32,11 @@ ensure_arm64_packages() {
     freeglut3-dev:arm64 libglu1-mesa-dev:arm64 libgl1-mesa-dev:arm64
 }
 
-# The browser test's client (playwright-core, pinned by tests/web's lockfile)
-# and what it drives: Debian's chromium; netpbm reads its screenshots.
+# The browser test's clients (puppeteer-core and selenium-webdriver, pinned
+# by tests/web's lockfile) and what they drive: Debian's chromium, firefox-esr
+# and WebKitGTK's MiniBrowser with its WebDriver; netpbm reads the screenshots.
 ensure_web_test_client() {
-  ensure_packages chromium netpbm
+  ensure_packages chromium firefox-esr webkit2gtk-driver netpbm
   command -v npm >/dev/null || ensure_packages npm
   [ tests/web/node_modules/.package-lock.json -nt tests/web/package-lock.json ] ||
     npm ci --prefix tests/web --no-audit --no-fund >/dev/null

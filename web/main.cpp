@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "dialogue.h"
 #include "viewer.h"
@@ -20,8 +21,20 @@ EM_ASYNC_JS(char*, awaitLine, (), { return allocateUTF8(await Module.nextLine())
 EM_JS(void, showOnPage, (const char* text, int size, int error),
       { Module.show(UTF8ToString(text, size), error); });
 
+// Tells the page that the dialogue is over, with the answers it took.
+EM_JS(void, offerLink, (const char* answers), { Module.dialogueOver(UTF8ToString(answers)); });
+
 // Tells the page that the window is about to open.
 EM_JS(void, announceViewer, (), { Module.viewerStarting(); });
+
+// Whether the browser gives the page WebGL, which the window is drawn with.
+EM_JS(int, hasWebGL, (), {
+  try {
+    return document.createElement("canvas").getContext("webgl") ? 1 : 0;
+  } catch (e) {
+    return 0;
+  }
+});
 
 // What has been entered and not yet read.
 struct Typed {
@@ -59,16 +72,68 @@ std::FILE* unbuffered(cookie_write_function_t* write) {
   return stream;
 }
 
+// The shortest text that reads back as the same float: "0.1", not "0.100000001".
+std::string shortest(float v) {
+  char text[32];
+  for (int digits = 1;; ++digits) {
+    std::snprintf(text, sizeof text, "%.*g", digits, static_cast<double>(v));
+    if (std::strtof(text, nullptr) == v) {
+      break;
+    }
+  }
+  std::string s = text;
+  // A link separates answers with "+"; an exponent needs none.
+  const size_t plus = s.find("e+");
+  if (plus != std::string::npos) {
+    s.erase(plus + 1, 1);
+  }
+  return s;
+}
+
+// The answers a run took, in the link's form: 2+0+0+1+2+2+0+1+0.
+std::string answersOf(const Point control[], int n, int r1, int r2) {
+  std::string answers = std::to_string(n);
+  for (int i = 0; i <= n; ++i) {
+    answers += "+" + shortest(control[i].x) + "+" + shortest(control[i].y);
+  }
+  return answers + "+" + std::to_string(r1) + "+" + std::to_string(r2);
+}
+
+int viewerArgc;
+char** viewerArgv;
+
+// GLUT hands control back to the browser by throwing; from a timer, not
+// from the awaited dialogue, the runtime catches that as it should.
+void openWindow(void*) {
+  announceViewer();
+  startViewer(viewerArgc, viewerArgv);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   static Typed typed;
   const Console console{fopencookie(&typed, "r", {readTyped, nullptr, nullptr, nullptr}),
                         unbuffered(writeOut), unbuffered(writeErr)};
-  // The page's input never ends: the dialogue always completes.
-  if (runDialogue(console)) {
-    announceViewer();
-    startViewer(argc, argv);
+  // The page's input never ends: the dialogue always completes. The steps
+  // are those of runDialogue, taken one by one to learn the answers.
+  Point control[kMaxPoints];
+  int n = 0;
+  int r1 = 0;
+  int r2 = 0;
+  if (!runCurveDialogue(control, n, console) || !askAmounts(n, r1, r2, console)) {
+    return 1;
   }
-  return 1;
+  const std::string answers = answersOf(control, n, r1, r2);
+  splitAndElevate(control, n, r1, r2, console.out);
+  offerLink(answers.c_str());
+  if (hasWebGL() == 0) {
+    // Where the console program's GLUT would say that there is no display.
+    std::fputs("Greska: prozor ne moze da se prikaze jer pregledac ne nudi WebGL.\n", console.err);
+    return 1;
+  }
+  viewerArgc = argc;
+  viewerArgv = argv;
+  emscripten_async_call(openWindow, nullptr, 0);
+  return 0;
 }

@@ -1,73 +1,155 @@
-// The page in Debian's chromium, as a student uses it: types the example's
-// answers one per Enter, a refused degree first, and checks that the console
-// panel shows what a terminal shows for the console program; then that the
-// canvas frames the scene at its first size and after the browser window is
-// narrowed. Usage: node web_test.mjs SITE PROGRAM FRAME_CHECK;
-// PAGE_SCREENSHOT=file.png also saves the page after the example.
+// The page, copied alone into an empty folder and opened from the disk in
+// three browser engines as a student uses it: Debian's chromium (Blink) and
+// firefox-esr (Gecko) through puppeteer-core, WebKitGTK's MiniBrowser through
+// selenium-webdriver and WebKitWebDriver. In each: a refused degree, then the
+// example's answers one per Enter; the console panel must show what a
+// terminal shows for the console program, the first prompt must show within
+// 1 s, the canvas must frame the scene at its first size and after the
+// browser window is narrowed, and no error may escape the page. In chromium
+// also: a link's answers, and a browser without WebGL.
+// Usage: node web_test.mjs PAGE PROGRAM FRAME_CHECK; firefox and WebKit draw
+// on the X display in DISPLAY. PAGE_SCREENSHOT=file.png saves chromium's view
+// after the example.
 import assert from "node:assert/strict";
-import { execFileSync, spawn } from "node:child_process";
-import { mkdtempSync, rmSync, writeFileSync } from "node:fs";
+import { execFileSync } from "node:child_process";
+import { existsSync, mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
-import { chromium } from "playwright-core";
+import puppeteer from "puppeteer-core";
+import { Builder, By, Key } from "selenium-webdriver";
+import remote from "selenium-webdriver/remote/index.js";
 
-const [site, program, frameCheck] = process.argv.slice(2);
+const [page, program, frameCheck] = process.argv.slice(2);
 const work = mkdtempSync(join(tmpdir(), "geometrija-web-"));
+const run = (script, ...args) =>
+  execFileSync("sh", ["-c", script, ...args], { env: { ...process.env, DISPLAY: "" } }).toString();
+
+// What a terminal shows when entered[i] is typed at the i-th question: the
+// console program's output (its complaints in their place, not GLUT's about
+// the display) with each line where it was typed. The lines stay in `file`.
+const prompts = /krive |tacke:\n|krive: /g;
+function terminal(entered, file) {
+  writeFileSync(join(work, file), entered.map((line) => line + "\n").join(""));
+  let typed = 0;
+  return run(`"$0" <"$1" 2>&1; true`, program, join(work, file)).replace(/freeglut \(.*\n$/, "")
+    .replace(prompts, (prompt) => prompt + (typed < entered.length ? entered[typed++] + "\n" : ""));
+}
 const answers = ["51", "2", "0 0", "1 2", "2 0", "1", "0"];
-writeFileSync(join(work, "answers"), answers.map((a) => a + "\n").join(""));
-const run = (script, ...args) => execFileSync("sh", ["-c", script, ...args], { env: { ...process.env, DISPLAY: "" } });
+const transcript = terminal(answers, "answers");
+const asked = [...transcript.matchAll(prompts)].map((m) => transcript.slice(0, m.index + m[0].length));
+const linked = "2+0+0+1+2+2+0+1+0";
+const linkTranscript = terminal([linked.replaceAll("+", " ")], "linked");
+const noWebGL = "Greska: prozor ne moze da se prikaze jer pregledac ne nudi WebGL.\n";
 
-// A terminal shows each answer where it is typed: after the prompt that reads it.
-const printed = run(`"$0" <"$1" 2>&1; true`, program, join(work, "answers")).toString();
-const prompt = /krive |tacke:\n|krive: /g;
-let typed = 0;
-const transcript = printed.replace(/freeglut \(.*\n$/, "").replace(prompt, (p) => p + answers[typed++] + "\n");
-assert.equal(typed, answers.length, "one prompt for each answer");
-const asked = [...transcript.matchAll(prompt)].map((m) => transcript.slice(0, m.index + m[0].length));
+// The copy's first script is the test's: it keeps what escapes the page.
+const url = "file://" + join(work, "geometrija.html");
+writeFileSync(join(work, "geometrija.html"), readFileSync(page, "utf8").replace("<head>", `<head><script>
+  uncaught = [];
+  addEventListener("error", (e) => uncaught.push(e.message));
+  addEventListener("unhandledrejection", (e) => uncaught.push(String(e.reason)));</script>`));
 
-const server = spawn("node", [new URL("../../web/serve.mjs", import.meta.url).pathname, site, "0"]);
-const address = await new Promise((resolve) => server.stdout.once("data", (d) => resolve(String(d))));
-const browser = await chromium.launch({
-  executablePath: "/usr/bin/chromium",
+// Each engine as the checks drive it.
+async function puppeteerTab(options) {
+  const browser = await puppeteer.launch({ defaultViewport: { width: 1440, height: 760 }, ...options });
+  const tab = (await browser.pages())[0];
+  return { open: (address) => tab.goto(address), evaluate: (script) => tab.evaluate(script),
+    type: (text) => tab.type("#answer", text + "\n"), resize: (width, height) => tab.setViewport({ width, height }),
+    screenshot: async () => Buffer.from(await tab.screenshot()), close: () => browser.close() };
+}
+const chromium = (...flags) => puppeteerTab({ browser: "chrome", executablePath: "/usr/bin/chromium", headless: true,
   args: ["--no-sandbox", "--disable-gpu", "--disable-background-networking", "--disable-sync",
-    "--disable-component-update", "--no-first-run", "--disable-quic", "--force-color-profile=srgb"],
-});
-try {
-  const page = await browser.newPage({ viewport: { width: 1440, height: 760 } });
-  const shows = (text, timeout) => page.waitForFunction(
-    (text) => document.getElementById("console").textContent === text, text, { timeout }).catch(() => {});
-  const loaded = Date.now();
-  await page.goto(address.trim());
-  assert.equal(await page.title(), "Geometrija - prikaz zadatka");
-  for (const [i, answer] of answers.entries()) {
-    await shows(asked[i]);
-    if (i === 0) console.log(`first prompt ${Date.now() - loaded} ms after loading`);
-    await page.fill("#answer", answer);
-    await page.press("#answer", "Enter");
-  }
-  await shows(transcript, 5000);
-  assert.equal(await page.locator("#console").textContent(), transcript);
+    "--disable-component-update", "--no-first-run", "--disable-quic", "--force-color-profile=srgb", ...flags] });
+const firefox = () => puppeteerTab({ browser: "firefox", executablePath: "/usr/bin/firefox-esr", headless: false,
+  args: ["--width=1500", "--height=1000"], env: { ...process.env, LIBGL_ALWAYS_SOFTWARE: "1" } });
+async function webkit() {
+  const miniBrowser = readdirSync("/usr/lib").map((dir) => `/usr/lib/${dir}/webkit2gtk-4.1/MiniBrowser`)
+    .find(existsSync);
+  const service = new remote.DriverService.Builder("WebKitWebDriver").setLoopback(true).build();
+  const driver = await new Builder().usingServer(await service.start()).withCapabilities({
+    browserName: "MiniBrowser", "webkitgtk:browserOptions": { binary: miniBrowser, args: ["--automation"] } }).build();
+  const resize = (width, height) => driver.manage().window().setRect({ width, height });
+  await resize(1440, 900);
+  return { open: (address) => driver.get(address), evaluate: (script) => driver.executeScript(`return (${script})()`),
+    type: (text) => driver.findElement(By.id("answer")).sendKeys(text, Key.ENTER), resize,
+    screenshot: async () => Buffer.from(await driver.takeScreenshot(), "base64"),
+    close: () => driver.quit().then(() => service.kill()) };
+}
 
-  // The frame as the user sees it, by the window test's framing rule.
-  const expectFramed = async () => {
-    await page.evaluate(() => new Promise((drawn) => requestAnimationFrame(() => requestAnimationFrame(drawn))));
-    writeFileSync(join(work, "frame.png"), await page.locator("#canvas").screenshot());
-    const found = run(`pngtopnm "$1" | "$0" "$2"`, frameCheck, join(work, "frame.png"), join(work, "answers"));
-    const [w, h, wrong, blue, magenta] = String(found).match(/\d+/g).map(Number);
-    assert.equal(wrong, 0, `${w} x ${h}: probes not in their colour`);
-    assert.ok(blue > 0, `${w} x ${h}: no Blue edge to look at`);
-    assert.ok(magenta > 0, `${w} x ${h}: no Magenta edge to look at`);
-    return `${w} x ${h}`;
-  };
-  assert.equal(await expectFramed(), "1024 x 700");
-  if (process.env.PAGE_SCREENSHOT) await page.screenshot({ path: process.env.PAGE_SCREENSHOT });
-  await page.setViewportSize({ width: 900, height: 800 });  // narrow: the window below the console
-  await page.waitForFunction(() => canvas.width !== 1024).catch(() => {});
-  const narrowed = await expectFramed();
-  assert.notEqual(narrowed, "1024 x 700", "the canvas follows the browser window");
-  console.log(`the page shows the terminal's transcript and frames the scene at 1024 x 700 and ${narrowed}`);
+// The console panel once it shows `text`, or after 3 s.
+async function shows(browser, text) {
+  let shown;
+  for (const until = Date.now() + 3000; Date.now() < until; await new Promise((go) => setTimeout(go, 20)))
+    if ((shown = await browser.evaluate(() => document.getElementById("console").textContent)) === text) break;
+  return shown;
+}
+
+// The canvas as the user sees it, by the window test's framing rule: the
+// view's screenshot cut to the canvas, where the engine puts it on whole pixels.
+async function expectFramed(browser, name) {
+  const [x, y, w, h] = await browser.evaluate(() => new Promise((drawn) => requestAnimationFrame(() =>
+    requestAnimationFrame(() => drawn(["x", "y", "width", "height"].map((side) =>
+      Math.round(document.getElementById("canvas").getBoundingClientRect()[side])))))));
+  writeFileSync(join(work, "view.png"), await browser.screenshot());
+  const [, , wrong, blue, magenta] = run(`pngtopnm "$1" | pnmcut $3 $4 $5 $6 | "$0" "$2"`, frameCheck,
+    join(work, "view.png"), join(work, "answers"), x, y, w, h).match(/\d+/g).map(Number);
+  assert.equal(wrong, 0, `${name}, ${w} x ${h}: probes not in their colour`);
+  assert.ok(blue > 0, `${name}, ${w} x ${h}: no Blue edge to look at`);
+  assert.ok(magenta > 0, `${name}, ${w} x ${h}: no Magenta edge to look at`);
+  return `${w} x ${h}`;
+}
+
+// What a page shows once it has taken `typed` (one line per question), then what escaped it.
+async function expectRun(browser, name, typed, expected) {
+  for (const [i, line] of typed.entries()) {
+    assert.equal(await shows(browser, asked[i]), asked[i], `${name}: question ${i + 1}`);
+    await browser.type(line);
+  }
+  assert.equal(await shows(browser, expected), expected, `${name}: the console panel`);
+  assert.deepEqual(await browser.evaluate(() => window.uncaught), [], `${name}: errors that escaped`);
+}
+
+async function check(name, browser, more) {
+  try {
+    await browser.open(url);
+    await shows(browser, asked[0]);
+    const firstPrompt = Math.round(await browser.evaluate(() => performance.now()));  // at most
+    assert.ok(firstPrompt < 1000, `${name}: the first prompt showed ${firstPrompt} ms after loading`);
+    await expectRun(browser, name, answers, transcript);
+    assert.equal(await expectFramed(browser, name), "1024 x 700", `${name}: the canvas's first size`);
+    if (more && process.env.PAGE_SCREENSHOT) writeFileSync(process.env.PAGE_SCREENSHOT, await browser.screenshot());
+    await browser.resize(900, 800);  // narrow: the window below the console
+    await browser.evaluate(() => new Promise((resized) => setTimeout(resized, 200)));
+    const narrowed = await expectFramed(browser, name);
+    assert.notEqual(narrowed, "1024 x 700", `${name}: the canvas follows the browser window`);
+    console.log(`${name}: the terminal's transcript, framed at 1024 x 700 and ${narrowed}; ` +
+      `first prompt ${firstPrompt} ms after loading`);
+    await more?.(browser);
+  } finally {
+    await browser.close();
+  }
+}
+
+try {
+  await check("chromium", await chromium(), async (browser) => {
+    // A worked exercise as a link, in a new page: its answers typed ahead, then the same link offered.
+    await browser.open("about:blank");
+    await browser.open(url + "#" + linked.replace("+", "%20"));
+    await expectRun(browser, "chromium, a link", [], linkTranscript);
+    assert.equal(await browser.evaluate(() => document.querySelector("#link a").href), url + "#" + linked);
+    console.log("chromium, a link: its transcript with nothing typed, then the same link offered");
+  });
+  // Without WebGL the dialogue and the listing work, then the console says in red why no window shows.
+  const plain = await chromium("--disable-webgl", "--disable-3d-apis");
+  try {
+    await plain.open(url + "#" + linked);
+    await expectRun(plain, "chromium without WebGL", [], linkTranscript + noWebGL);
+    assert.equal(await plain.evaluate(() => document.querySelector("#console .error").textContent), noWebGL);
+    console.log("chromium without WebGL: the listing, then the complaint in red");
+  } finally {
+    await plain.close();
+  }
+  await check("firefox", await firefox());
+  await check("webkit", await webkit());
 } finally {
-  await browser.close();
-  server.kill();
   rmSync(work, { recursive: true });
 }
