@@ -138,6 +138,7 @@ start_wine() {
   export WINEPREFIX=$PWD/$WINDOWS_BUILD/wine WINEARCH=win64 WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="  # nor offer to install .NET and a browser
   mkdir -p "$WINEPREFIX"
+  wineserver -k 2>/dev/null || true  # one left from an earlier run holds someone's pipes
   wineserver -p </dev/null >/dev/null 2>&1
   wine cmd /c exit </dev/null >/dev/null 2>&1  # makes the prefix the first time
   at_exit 'wineserver -k 2>/dev/null'
