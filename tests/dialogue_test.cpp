@@ -41,10 +41,11 @@ TEST(Dialogue, CompleteRunsPrintAndRecordTheExercise) {
   EXPECT_EQ(converse(kExample), kPrompts + kListing);
   // Lines ended as on Windows.
   EXPECT_EQ(converse("2\r\n0 0\r\n1 2\r\n2 0\r\n1\r\n0\r\n"), kPrompts + kListing);
-  // Orange, Red, Black and Blue points; Blue and Magenta edges; the corners.
-  EXPECT_EQ(std::vector({countIn(scene.points, kOrange), countIn(scene.points, kRed),
-                         countIn(scene.points, kBlack), countIn(scene.points, kBlue),
-                         countIn(scene.segments, kBlue), countIn(scene.segments, kMagenta)}),
+  // Orange (4), Red (0), Black (9) and Blue (2) points; Blue and Magenta (5)
+  // edges, by the colour table's own codes; the corners.
+  EXPECT_EQ(std::vector({countIn(scene.points, 4), countIn(scene.points, 0),
+                         countIn(scene.points, 9), countIn(scene.points, 2),
+                         countIn(scene.segments, 2), countIn(scene.segments, 5)}),
             std::vector<long>({3, 1000, 7, 1000, 2, 5}));
   EXPECT_EQ(xy(scene.sceneMin), xy({0, 0}));
   EXPECT_EQ(xy(scene.sceneMax), xy({2, 2}));
