@@ -95,8 +95,11 @@ build_windows_deps() {
     "$deps/src"
   local codename
   codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
-  echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg]" \
-    "http://deb.debian.org/debian $codename main" >"$deps/apt/sources.list"
+  # The suites the installed versions may come from.
+  local keyring=/usr/share/keyrings/debian-archive-keyring.gpg
+  printf 'deb-src [signed-by=%s] http://deb.debian.org/%s main\n' \
+    "$keyring" "debian $codename" "$keyring" "debian $codename-updates" \
+    "$keyring" "debian-security $codename-security" >"$deps/apt/sources.list"
   local apt=(apt-get -qq -o Dir::Etc::SourceList="$deps/apt/sources.list"
     -o Dir::Etc::SourceParts="$deps/apt/parts" -o Dir::State::Lists="$deps/apt/lists"
     -o Dir::Cache="$deps/apt/cache" -o APT::Sandbox::User="$(id -un)")
