@@ -31,7 +31,7 @@ inline std::FILE* fileWith(const std::string& text) {
 // What `print` writes to the console it is given.
 template <class Print>
 std::string printedBy(Print print) {
-  std::FILE* out = fileWith("");
+  std::FILE* out = std::tmpfile();
   print(out);
   std::string text(static_cast<size_t>(std::ftell(out)), '\0');
   std::rewind(out);
