@@ -24,6 +24,9 @@ ensure_packages() {
 BUILD_PACKAGES=(cmake make g++ libhwy-dev libgtest-dev libbenchmark-dev freeglut3-dev
   libglu1-mesa-dev libgl1-mesa-dev)
 
+# What the window test drives the window with and reads it by.
+WINDOW_TEST_PACKAGES=(xvfb xdotool x11-apps netpbm libx11-dev)
+
 # Cross-building for arm64 with Debian's toolchain and the arm64 libraries
 # beside the host's, and running the result under qemu.
 ensure_arm64_packages() {
@@ -51,6 +54,18 @@ at_exit() {
 run_exit_actions() {
   local action
   for action in "${EXIT_ACTIONS[@]}"; do eval "$action"; done
+}
+
+# The emscripten build, configured once: the page, the program under node and
+# the tests. Debian's emcmake would have CTest start node with a flag that
+# node 20 no longer takes, so node is named here.
+WEB_BUILD=build-web
+configure_web_build() {
+  ensure_packages cmake make emscripten libhwy-dev googletest
+  # emscripten's JavaScript optimizer looks for Debian's acorn there.
+  export NODE_PATH=/usr/share/nodejs
+  emcmake cmake -S . -B "$WEB_BUILD" -DCMAKE_BUILD_TYPE=Release -DGEOMETRIJA_WERROR=ON \
+    -DCMAKE_CROSSCOMPILING_EMULATOR="$(command -v node)" 2> >(grep -v '^configure:' >&2) >/dev/null
 }
 
 # Starts a private X display of its own for this script (no window manager)

@@ -7,30 +7,25 @@
 
 #include "bezier.h"
 #include "geometry_assertions.h"
-#include "listing.h"
 #include "trace.h"
 
 static std::string listing(Point P[], int n, int r1, int r2) {
   return printedBy([&](std::FILE* out) { splitAndElevate(P, n, r1, r2, out); });
 }
 
+// What the listings of tests/cases cannot show: lone evaluations, and what
+// a split records.
 TEST(Bezier, WorkedExamples) {
   scene = Scene();
   Point cubic[kMaxPoints] = {Point(0, 0), Point(0, 1), Point(1, 1), Point(1, 0)};
   EXPECT_EQ(xy(evaluateBezier(cubic, 0.25f, 3)), xy(Point(0.15625f, 0.5625f)));
   EXPECT_EQ(xy(evaluateBezier(cubic, 0.5f, -1)), xy(Point(0, 0)));
-  // The first half raised by one, exact ties away from zero; the second half
-  // from the curve's end.
-  EXPECT_EQ(listing(cubic, 3, 1, 0),
-            " (0.00,0.00)  (0.00,0.38)  (0.13,0.63)  (0.31,0.75)  (0.50,0.75) "
-            " (1.00,0.00)  (1.00,0.50)  (0.75,0.75)  (0.50,0.75) ");
+  listing(cubic, 3, 1, 0);
   EXPECT_EQ(xy(scene.segments.back().b), xy(Point(0.5f, 0.75f)));  // edges join neighbours
-  // A negative amount lists P[0..n + r]; below degree 0 the origin is traced.
+  // Below degree 0 the origin is traced.
   Point single[kMaxPoints] = {Point(-3, 4)};
-  EXPECT_EQ(listing(single, 0, -1, 1), " (-3.00,4.00)  (-3.00,4.00) ");
+  listing(single, 0, -1, 1);
   EXPECT_EQ(xy(scene.points.back()), xy(Point(0, 0)));
-  EXPECT_EQ(formatCoordinate(-1000.125f), "-1000.13");
-  EXPECT_EQ(formatCoordinate(2.675f), "2.67");  // not a tie: 2.67499995...
 }
 
 constexpr int kDegrees[] = {1, 2, 3, 7, 20, 50, 99};
@@ -42,6 +37,16 @@ static std::vector<Point> randomPolygon(int n, std::mt19937& rng) {
   std::generate_n(P.begin(), n + 1, [&] { return Point(coordinate(rng), coordinate(rng)); });
   return P;
 }
+
+// The vector units to try: those this build has and the processor runs. A
+// build for one alone (the page's) has nothing to choose, nor the library.
+#if (HWY_TARGETS & (HWY_TARGETS - 1)) == 0
+static std::vector<int64_t> targetsToTry() { return {HWY_TARGETS}; }
+static void chooseTarget(int64_t) {}
+#else
+static std::vector<int64_t> targetsToTry() { return hwy::SupportedAndGeneratedTargets(); }
+static void chooseTarget(int64_t target) { hwy::SetSupportedTargetsForTest(target); }
+#endif
 
 // On every vector unit this build has and the processor runs, the trace gives
 // the bits of single evaluations at thousands of random t, and sampleCurve at
@@ -59,8 +64,8 @@ TEST(Bezier, EveryTraceGivesTheBitsOfSingleEvaluations) {
     }
   }
   std::string tried = "trace targets tried:";
-  for (const int64_t target : hwy::SupportedAndGeneratedTargets()) {
-    hwy::SetSupportedTargetsForTest(target);
+  for (const int64_t target : targetsToTry()) {
+    chooseTarget(target);
     ASSERT_STREQ(traceTarget(), hwy::TargetName(target));
     tried = tried + " " + traceTarget();
     for (size_t d = 0; d < std::size(kDegrees); ++d) {
@@ -76,7 +81,7 @@ TEST(Bezier, EveryTraceGivesTheBitsOfSingleEvaluations) {
       }
     }
   }
-  hwy::SetSupportedTargetsForTest(0);
+  chooseTarget(0);
   std::puts(tried.c_str());
 }
 

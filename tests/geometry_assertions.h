@@ -1,7 +1,7 @@
 #pragma once
 
 // What the tests share: points as comparable pairs, colour counts, the whole
-// dialogue on a given console input, and the README's example.
+// dialogue on a given console input, and the README's example's answers.
 
 #include <algorithm>
 #include <cstdio>
@@ -54,5 +54,3 @@ inline std::string converse(const std::string& input) {
 }
 
 const std::string kExample = "2\n0 0\n1 2\n2 0\n1\n0\n";
-const std::string kListing =
-    " (0.00,0.00)  (0.33,0.67)  (0.67,1.00)  (1.00,1.00)  (2.00,0.00)  (1.50,1.00)  (1.00,1.00) ";
