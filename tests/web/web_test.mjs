@@ -1,15 +1,15 @@
 // The page, copied alone into an empty folder and opened from the disk in
 // three browser engines as a student uses it: Debian's chromium (Blink) and
 // firefox-esr (Gecko) through puppeteer-core, WebKitGTK's MiniBrowser through
-// selenium-webdriver and WebKitWebDriver. In each: a refused degree, then the
-// example's answers one per Enter; the console panel must show what a
-// terminal shows for the console program, the first prompt must show within
+// selenium-webdriver and WebKitWebDriver. In each: the answers of a case
+// with refused amounts, one per Enter; the console panel must show what a
+// terminal shows for them (tests/cases), the first prompt must show within
 // 1 s, the canvas must frame the scene at its first size and after the
 // browser window is narrowed, and no error may escape the page. In chromium
 // also: a link's answers, and a browser without WebGL.
-// Usage: node web_test.mjs PAGE PROGRAM FRAME_CHECK; firefox and WebKit draw
-// on the X display in DISPLAY. PAGE_SCREENSHOT=file.png saves chromium's view
-// after the example.
+// Usage: node web_test.mjs PAGE FRAME_CHECK; firefox and WebKit draw on the
+// X display in DISPLAY. PAGE_SCREENSHOT=file.png saves chromium's view after
+// the answers.
 import assert from "node:assert/strict";
 import { execFileSync } from "node:child_process";
 import { existsSync, mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from "node:fs";
@@ -19,26 +19,28 @@ import puppeteer from "puppeteer-core";
 import { Builder, By, Key } from "selenium-webdriver";
 import remote from "selenium-webdriver/remote/index.js";
 
-const [page, program, frameCheck] = process.argv.slice(2);
+const [page, frameCheck] = process.argv.slice(2);
+const cases = new URL("../cases/", import.meta.url).pathname;
 const work = mkdtempSync(join(tmpdir(), "geometrija-web-"));
-const run = (script, ...args) =>
-  execFileSync("sh", ["-c", script, ...args], { env: { ...process.env, DISPLAY: "" } }).toString();
+const run = (script, ...args) => execFileSync("sh", ["-c", script, ...args]).toString();
 
-// What a terminal shows when entered[i] is typed at the i-th question: the
-// console program's output (its complaints in their place, not GLUT's about
-// the display) with each line where it was typed. The lines stay in `file`.
-const prompts = /krive |tacke:\n|krive: /g;
-function terminal(entered, file) {
-  writeFileSync(join(work, file), entered.map((line) => line + "\n").join(""));
-  let typed = 0;
-  return run(`"$0" <"$1" 2>&1; true`, program, join(work, file)).replace(/freeglut \(.*\n$/, "")
-    .replace(prompts, (prompt) => prompt + (typed < entered.length ? entered[typed++] + "\n" : ""));
+// What a terminal shows when a case's answers are typed one line per
+// question: each line where it is asked for, each complaint after the line
+// it refuses.
+const prompts = /Unesite stepen Beizerove krive |Unesite koordinate \d+\. kontrolne tacke:\n|\n Unesite za koji stepen zelite da uvecate \d\. deo krive: /g;
+function terminal(name) {
+  const [typed, printed, complaints] = ["answers", "stdout", "stderr"].map((part) =>
+    readFileSync(join(cases, `${name}.${part}`), "utf8").split(/(?<=\n)/));
+  let last;
+  return printed.join("").replace(prompts, (prompt) =>
+    (prompt === last ? complaints.shift() : "") + (last = prompt) + (typed.shift() ?? ""));
 }
-const answers = ["51", "2", "0 0", "1 2", "2 0", "1", "0"];
-const transcript = terminal(answers, "answers");
+const refused = "refused/amounts";
+const answers = readFileSync(join(cases, `${refused}.answers`), "utf8").split("\n").slice(0, -1);
+const transcript = terminal(refused);
 const asked = [...transcript.matchAll(prompts)].map((m) => transcript.slice(0, m.index + m[0].length));
-const linked = "2+0+0+1+2+2+0+1+0";
-const linkTranscript = terminal([linked.replaceAll("+", " ")], "linked");
+const linked = readFileSync(join(cases, "typed/one-line.answers"), "utf8").trim().replaceAll(" ", "+");
+const linkTranscript = terminal("typed/one-line");
 const noWebGL = "Greska: prozor ne moze da se prikaze jer pregledac ne nudi WebGL.\n";
 
 // The copy's first script is the test's: it keeps what escapes the page.
@@ -91,7 +93,7 @@ async function expectFramed(browser, name) {
       Math.round(document.getElementById("canvas").getBoundingClientRect()[side])))))));
   writeFileSync(join(work, "view.png"), await browser.screenshot());
   const [, , wrong, blue, magenta] = run(`pngtopnm "$1" | pnmcut $3 $4 $5 $6 | "$0" "$2"`, frameCheck,
-    join(work, "view.png"), join(work, "answers"), x, y, w, h).match(/\d+/g).map(Number);
+    join(work, "view.png"), join(cases, `${refused}.answers`), x, y, w, h).match(/\d+/g).map(Number);
   assert.equal(wrong, 0, `${name}, ${w} x ${h}: probes not in their colour`);
   assert.ok(blue > 0, `${name}, ${w} x ${h}: no Blue edge to look at`);
   assert.ok(magenta > 0, `${name}, ${w} x ${h}: no Magenta edge to look at`);

@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Runs the program on the X display in DISPLAY and looks at its window as a
+# person does, for five of the cases: finds it by its title, checks where it
+# opened, reads its pixels with xwd at three sizes for frame_check to judge,
+# then closes it with the window manager's close message. The program must
+# then have printed the case's output and end with status 0.
+# A program whose name ends in .exe is a Windows one: Windows puts the
+# window's frame, not its client area, where GLUT is told, and by wine's
+# metrics the frame has a 4-pixel left edge and a top of 4 + 19.
+# Usage: window_test.sh FRAME_CHECK CLOSE_WINDOW PROGRAM...
+set -u
+cases=$(cd "$(dirname "$0")/cases" && pwd)
+frame_check=$1
+close_window=$2
+shift 2
+left=0
+top=0
+if [[ ${*: -1} == *.exe ]]; then
+  left=4
+  top=23
+fi
+printed=$(mktemp)
+trap 'rm -f "$printed"' EXIT
+failed=0
+fail() {
+  echo "FAILED $scene: $*"
+  failed=$((failed + 1))
+}
+for scene in examples/quadratic examples/tall examples/roomy examples/huge examples/tiny; do
+  timeout 60 "$@" <"$cases/$scene.answers" >"$printed" 2>/dev/null &
+  program=$!
+  found=$(timeout 60 xdotool search --sync --onlyvisible --name '^Geometrija - prikaz zadatka$' \
+    getwindowgeometry --shell) || {
+    fail "no window showed"
+    kill "$program"
+    continue
+  }
+  eval "$found"
+  [ "$X" -eq $((100 + left)) ] || fail "the window's left edge is at $X"
+  [ "$Y" -eq $((50 + top)) ] || fail "the window's top edge is at $Y"
+  for size in "1024 700" "500 700" "1180 400"; do
+    xdotool windowsize "$WINDOW" $size
+    # Up to 5 s for a frame of that size that shows every probe.
+    for _ in $(seq 100); do
+      framed=$(xwd -silent -id "$WINDOW" 2>/dev/null | xwdtopnm 2>/dev/null |
+        "$frame_check" "$cases/$scene.answers" 2>&1)
+      [[ $framed == "${size/ / x }: wrong 0 "* ]] && break
+      sleep 0.05
+    done
+    [[ $framed == "${size/ / x }: wrong 0 "* ]] || fail "probes not in their colour: $framed"
+    [[ $framed != *" blue 0 "* ]] || fail "no Blue edge to look at: $framed"
+    [[ $framed != *" magenta 0" ]] || fail "no Magenta edge to look at: $framed"
+  done
+  "$close_window" "$WINDOW"
+  wait "$program"
+  status=$?
+  [ "$status" -eq 0 ] || fail "status $status after the window closed"
+  sed -z 's/\r\n/\n/g' "$printed" | cmp -s - "$cases/$scene.stdout" || fail "it printed another output"
+done
+echo "the window of $*: $failed failures"
+[ "$failed" -eq 0 ]
