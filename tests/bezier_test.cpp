@@ -22,8 +22,10 @@ TEST(Bezier, WorkedExamples) {
   EXPECT_EQ(xy(evaluateBezier(cubic, 0.5f, -1)), xy(Point(0, 0)));
   listing(cubic, 3, 1, 0);
   EXPECT_EQ(xy(scene.segments.back().b), xy(Point(0.5f, 0.75f)));  // edges join neighbours
-  // Below degree 0 the origin is traced.
+  // At degree 0 the curve is its one point; below, the origin is traced.
   Point single[kMaxPoints] = {Point(-3, 4)};
+  listing(single, 0, 0, 0);
+  EXPECT_EQ(xy(scene.points.back()), xy(single[0]));
   listing(single, 0, -1, 1);
   EXPECT_EQ(xy(scene.points.back()), xy(Point(0, 0)));
 }

@@ -13,12 +13,8 @@ cases=$(cd "$(dirname "$0")/cases" && pwd)
 frame_check=$1
 close_window=$2
 shift 2
-left=0
-top=0
-if [[ ${*: -1} == *.exe ]]; then
-  left=4
-  top=23
-fi
+corner="100,50"
+[[ ${*: -1} == *.exe ]] && corner="104,73"
 printed=$(mktemp)
 trap 'rm -f "$printed"' EXIT
 failed=0
@@ -26,23 +22,17 @@ fail() {
   echo "FAILED $scene: $*"
   failed=$((failed + 1))
 }
-for scene in examples/quadratic examples/tall examples/roomy examples/huge examples/tiny; do
+for scene in examples/{quadratic,tall,roomy,huge,tiny}; do
   timeout 60 "$@" <"$cases/$scene.answers" >"$printed" 2>/dev/null &
   program=$!
   found=$(timeout 60 xdotool search --sync --onlyvisible --name '^Geometrija - prikaz zadatka$' \
-    getwindowgeometry --shell) || {
-    fail "no window showed"
-    kill "$program"
-    continue
-  }
+    getwindowgeometry --shell) || fail "no window showed"
   eval "$found"
-  [ "$X" -eq $((100 + left)) ] || fail "the window's left edge is at $X"
-  [ "$Y" -eq $((50 + top)) ] || fail "the window's top edge is at $Y"
+  [ "${X:-},${Y:-}" = "$corner" ] || fail "the window opened at ${X:-},${Y:-}"
   for size in "1024 700" "500 700" "1180 400"; do
-    xdotool windowsize "$WINDOW" $size
-    # Up to 5 s for a frame of that size that shows every probe.
-    for _ in $(seq 100); do
-      framed=$(xwd -silent -id "$WINDOW" 2>/dev/null | xwdtopnm 2>/dev/null |
+    xdotool windowsize "${WINDOW:-0}" $size 2>/dev/null
+    for _ in $(seq 100); do  # up to 5 s for a frame of that size that shows every probe
+      framed=$(xwd -silent -id "${WINDOW:-0}" 2>/dev/null | xwdtopnm 2>/dev/null |
         "$frame_check" "$cases/$scene.answers" 2>&1)
       [[ $framed == "${size/ / x }: wrong 0 "* ]] && break
       sleep 0.05
@@ -51,11 +41,10 @@ for scene in examples/quadratic examples/tall examples/roomy examples/huge examp
     [[ $framed != *" blue 0 "* ]] || fail "no Blue edge to look at: $framed"
     [[ $framed != *" magenta 0" ]] || fail "no Magenta edge to look at: $framed"
   done
-  "$close_window" "$WINDOW"
-  wait "$program"
-  status=$?
-  [ "$status" -eq 0 ] || fail "status $status after the window closed"
+  "$close_window" "${WINDOW:-0}"
+  wait "$program" || fail "status $? after the window closed"
   sed -z 's/\r\n/\n/g' "$printed" | cmp -s - "$cases/$scene.stdout" || fail "it printed another output"
+  unset X Y WINDOW
 done
 echo "the window of $*: $failed failures"
 [ "$failed" -eq 0 ]
