@@ -94,10 +94,48 @@ ensure_windows_packages() {
 WINDOWS_BUILD=build-windows
 WINDOWS_PREFIX=$WINDOWS_BUILD/deps/prefix
 
+# The machine's own deb entries for this release's suites (its codename, and
+# -updates and -security), as deb-src entries for `apt-get source`, with the
+# same URIs, suites, components and keys: one-line ones into the file $1,
+# deb822 ones into $2. Fails, saying what to add, when none fits.
+machine_source_entries() {
+  local release list parts file lines=() stanzas=()
+  release=$(. /etc/os-release && echo "$VERSION_CODENAME")
+  eval "$(apt-config shell list Dir::Etc::sourcelist/f parts Dir::Etc::sourceparts/d)"
+  for file in "$list" "$parts"*.list; do [ -f "$file" ] && lines+=("$file"); done
+  for file in "$parts"*.sources; do [ -f "$file" ] && stanzas+=("$file"); done
+  local wanted='function wanted(s) { return s == r || s == r "-updates" || s == r "-security" }'
+  # deb [options] URI SUITE COMPONENT...
+  awk -v r="$release" "$wanted"'
+    { sub(/#.*/, "") }
+    match($0, /^[ \t]*deb[ \t]+(\[[^]]*\][ \t]+)?/) {
+      split(substr($0, RLENGTH + 1), f, /[ \t]+/)
+      if (wanted(f[2])) { sub(/^[ \t]*deb/, "deb-src"); print } }' "${lines[@]}" /dev/null >"$1"
+  # Stanzas of Field: value lines; a field goes on in lines that start with a space.
+  awk -v r="$release" "$wanted"'
+    BEGIN { RS = "" }
+    { types = suites = rest = field = ""; enabled = "yes"; n = split($0, line, "\n")
+      for (i = 1; i <= n; i++) {
+        if (line[i] ~ /^#/) continue
+        if (line[i] ~ /^[^ \t]/) { field = tolower(line[i]); sub(/:.*/, "", field)
+          value = line[i]; sub(/^[^:]*:[ \t]*/, "", value) }
+        if (field == "types") types = value; else if (field == "suites") suites = value
+        else if (field == "enabled") enabled = value; else rest = rest line[i] "\n" }
+      keep = ""; n = split(suites, s, /[ \t]+/)
+      for (i = 1; i <= n; i++) if (wanted(s[i])) keep = keep " " s[i]
+      if (types ~ /(^|[ \t])deb([ \t]|$)/ && enabled != "no" && keep != "")
+        printf "Types: deb-src\nSuites:%s\n%s\n", keep, rest }' "${stanzas[@]}" /dev/null >"$2"
+  [ -s "$1" ] || [ -s "$2" ] || {
+    echo "apt installs nothing here from $release: add a deb entry for Debian's $release main to $list, and the sources will come from there too." >&2
+    return 1
+  }
+}
+
 # Builds freeglut, Highway and googletest for Windows as static libraries
 # into $WINDOWS_PREFIX, once: from Debian's source packages of the versions
-# installed here, fetched by apt with a configuration of its own, so the
-# system's sources stay as they are (apt still checks the archive's signature).
+# installed here, fetched by apt from where the machine installs its
+# packages, with a configuration of its own, so the system's sources and
+# lists stay as they are (apt still checks the archive's signature).
 build_windows_deps() {
   local deps=$PWD/$WINDOWS_BUILD/deps sources
   # Each once, though another architecture's may be installed too.
@@ -108,13 +146,7 @@ build_windows_deps() {
   rm -rf "$deps"
   mkdir -p "$deps/apt/parts" "$deps/apt/lists/partial" "$deps/apt/cache/archives/partial" \
     "$deps/src"
-  local codename
-  codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
-  # The suites the installed versions may come from.
-  local keyring=/usr/share/keyrings/debian-archive-keyring.gpg
-  printf 'deb-src [signed-by=%s] http://deb.debian.org/%s main\n' \
-    "$keyring" "debian $codename" "$keyring" "debian $codename-updates" \
-    "$keyring" "debian-security $codename-security" >"$deps/apt/sources.list"
+  machine_source_entries "$deps/apt/sources.list" "$deps/apt/parts/machine.sources" || return 1
   local apt=(apt-get -qq -o Dir::Etc::SourceList="$deps/apt/sources.list"
     -o Dir::Etc::SourceParts="$deps/apt/parts" -o Dir::State::Lists="$deps/apt/lists"
     -o Dir::Cache="$deps/apt/cache" -o APT::Sandbox::User="$(id -un)")
