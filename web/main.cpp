@@ -21,8 +21,10 @@ EM_ASYNC_JS(char*, awaitLine, (), { return allocateUTF8(await Module.nextLine())
 EM_JS(void, showOnPage, (const char* text, int size, int error),
       { Module.show(UTF8ToString(text, size), error); });
 
-// Tells the page that the dialogue is over, with the answers it took.
-EM_JS(void, offerLink, (const char* answers), { Module.dialogueOver(UTF8ToString(answers)); });
+// Tells the page that the dialogue is over: the answers it took, the degree
+// and amounts, and whether the window can be drawn.
+EM_JS(void, dialogueOver, (const char* answers, int n, int r1, int r2, int drawn),
+      { Module.dialogueOver(UTF8ToString(answers), n, r1, r2, Boolean(drawn)); });
 
 // Tells the page that the window is about to open.
 EM_JS(void, announceViewer, (), { Module.viewerStarting(); });
@@ -126,8 +128,9 @@ int main(int argc, char** argv) {
   }
   const std::string answers = answersOf(control, n, r1, r2);
   splitAndElevate(control, n, r1, r2, console.out);
-  offerLink(answers.c_str());
-  if (hasWebGL() == 0) {
+  const int drawn = hasWebGL();
+  dialogueOver(answers.c_str(), n, r1, r2, drawn);
+  if (drawn == 0) {
     // Where the console program's GLUT would say that there is no display.
     std::fputs("Greska: prozor ne moze da se prikaze jer pregledac ne nudi WebGL.\n", console.err);
     return 1;

@@ -14,16 +14,37 @@
   let waiting = null;
   let viewerStarted = false;
 
+  // What the program writes reaches the panel at most once per animation
+  // frame, in order, as new nodes: a listing of a hundred writes is laid out
+  // and scrolled once, and a screen reader announces what was added, not the
+  // whole panel again. A complaint is the answer field's description until
+  // the next line is entered.
+  const pending = [];
+  let complaints = 0;
   function show(text, error) {
-    const node = document.createTextNode(text);
-    if (error) {
-      const complaint = document.createElement("span");
-      complaint.className = "error";
-      complaint.append(node);
-      consolePanel.append(complaint);
-    } else {
-      consolePanel.append(node);
+    if (pending.length === 0) requestAnimationFrame(flush);
+    pending.push({ text, error });
+  }
+  function flush() {
+    const added = document.createDocumentFragment();
+    // Debian's emscripten cannot minify a for-of that destructures.
+    for (const piece of pending.splice(0)) {
+      const text = piece.text;
+      if (piece.error) {
+        const complaint = document.createElement("span");
+        complaint.className = "error";
+        complaint.id = `complaint-${++complaints}`;
+        complaint.append(text);
+        added.append(complaint);
+        answer.setAttribute("aria-invalid", "true");
+        answer.setAttribute("aria-describedby", complaint.id);
+      } else if (added.lastChild && added.lastChild.nodeType === Node.TEXT_NODE) {
+        added.lastChild.appendData(text);
+      } else {
+        added.append(text);
+      }
     }
+    consolePanel.append(added);
     consolePanel.scrollTop = consolePanel.scrollHeight;
   }
 
@@ -38,7 +59,9 @@
     }
   }
   answer.addEventListener("keydown", (event) => {
-    if (event.key !== "Enter") return;
+    if (event.key !== "Enter" || answer.readOnly) return;
+    answer.removeAttribute("aria-invalid");
+    answer.removeAttribute("aria-describedby");
     enter(answer.value + "\n");
     answer.value = "";
   });
@@ -85,14 +108,22 @@
     },
     show,
     // The dialogue is over: a new exercise is a new page, and this one can
-    // be had again, or sent, as a link with its answers.
-    dialogueOver(answers) {
-      answer.disabled = true;
+    // be had again, or sent, as a link with its answers. The answer field
+    // keeps the focus, to say so; were the link given it, the Enter that
+    // ended the dialogue could follow it. The picture is described for
+    // those who cannot see it.
+    dialogueOver(answers, degree, first, second, drawn) {
+      answer.readOnly = true;
       answer.placeholder = "Za novi zadatak ponovo ucitajte stranicu.";
       const anchor = link.querySelector("a");
       anchor.href = "#" + answers;
       anchor.textContent = anchor.href;
       link.hidden = false;
+      canvas.setAttribute("aria-label", drawn
+        ? `Slika zadatka: kriva stepena ${degree} je crvena, njene kontrolne tacke narandzaste, a ` +
+          `kontrolni poligon plav. Prvi deo krive uvecan je za ${first}, drugi za ${second}: tacke ` +
+          "uvecanih poligona su crne, stranice magenta, a uvecani prvi deo je plav, preko crvene krive."
+        : "Slika zadatka ne moze da se prikaze jer pregledac ne nudi WebGL.");
     },
     // GLUT opens the window at 1024 x 700; once it has drawn, it takes the
     // page's room.

@@ -5,14 +5,20 @@
 // with refused amounts, one per Enter; the console panel must show what a
 // terminal shows for them (tests/cases), the first prompt must show within
 // 1 s, the canvas must frame the scene at its first size and after the
-// browser window is narrowed, and no error may escape the page. In chromium
-// also: a link's answers, and a browser without WebGL.
+// browser window is narrowed, and no error may escape the page. axe-core
+// must find nothing against WCAG 2.1 A and AA before the dialogue and after
+// it; what axe does not judge is looked at directly: the placeholder's
+// contrast and the picture's text, and in chromium, where the page has the
+// focus, its accessibility tree (the console a live region) and the way back
+// to the link with the keyboard, with the focus drawn. In chromium also: a
+// link's answers, and a browser without WebGL.
 // Usage: node web_test.mjs PAGE FRAME_CHECK; firefox and WebKit draw on the
 // X display in DISPLAY. PAGE_SCREENSHOT=file.png saves chromium's view after
 // the answers.
 import assert from "node:assert/strict";
 import { execFileSync } from "node:child_process";
 import { existsSync, mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from "node:fs";
+import { createRequire } from "node:module";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import puppeteer from "puppeteer-core";
@@ -35,20 +41,32 @@ function terminal(name) {
   return printed.join("").replace(prompts, (prompt) =>
     (prompt === last ? complaints.shift() : "") + (last = prompt) + (typed.shift() ?? ""));
 }
-const refused = "refused/amounts";
-const answers = readFileSync(join(cases, `${refused}.answers`), "utf8").split("\n").slice(0, -1);
-const transcript = terminal(refused);
+const refused = join(cases, "refused/amounts.answers");
+const answers = readFileSync(refused, "utf8").split("\n").slice(0, -1);
+const transcript = terminal("refused/amounts");
 const asked = [...transcript.matchAll(prompts)].map((m) => transcript.slice(0, m.index + m[0].length));
 const linked = readFileSync(join(cases, "typed/one-line.answers"), "utf8").trim().replaceAll(" ", "+");
-const linkTranscript = terminal("typed/one-line");
 const noWebGL = "Greska: prozor ne moze da se prikaze jer pregledac ne nudi WebGL.\n";
+const picture = "Slika zadatka: kriva stepena 2 je crvena, njene kontrolne tacke narandzaste, a kontrolni " +
+  "poligon plav. Prvi deo krive uvecan je za 1, drugi za 0: tacke uvecanih poligona su crne, stranice " +
+  "magenta, a uvecani prvi deo je plav, preko crvene krive.";
 
-// The copy's first script is the test's: it keeps what escapes the page.
+// The copy's first script is the test's: it keeps what escapes the page, and
+// counts the console's text that is changed or removed instead of added to.
 const url = "file://" + join(work, "geometrija.html");
 writeFileSync(join(work, "geometrija.html"), readFileSync(page, "utf8").replace("<head>", `<head><script>
   uncaught = [];
+  rewritten = 0;
   addEventListener("error", (e) => uncaught.push(e.message));
-  addEventListener("unhandledrejection", (e) => uncaught.push(String(e.reason)));</script>`));
+  addEventListener("unhandledrejection", (e) => uncaught.push(String(e.reason)));
+  addEventListener("DOMContentLoaded", () => new MutationObserver((changes) => rewritten += changes.filter((c) =>
+    c.type === "characterData" || c.removedNodes.length).length).observe(document.getElementById("console"),
+    { subtree: true, characterData: true, childList: true }));</script>`));
+
+// axe-core in the page: the rules of WCAG 2.1 A and AA it finds broken, and where.
+const axe = new Function(readFileSync(createRequire(import.meta.url).resolve("axe-core/axe.min.js"), "utf8") +
+  `; return axe.run(document, { runOnly: ["wcag2a", "wcag2aa", "wcag21a", "wcag21aa"] })
+    .then((found) => found.violations.map((v) => v.id + ": " + v.nodes.map((n) => n.target).join(", ")));`);
 
 // Each engine as the checks drive it.
 async function puppeteerTab(options) {
@@ -56,7 +74,9 @@ async function puppeteerTab(options) {
   const tab = (await browser.pages())[0];
   return { open: (address) => tab.goto(address), evaluate: (script) => tab.evaluate(script),
     type: (text) => tab.type("#answer", text + "\n"), resize: (width, height) => tab.setViewport({ width, height }),
-    screenshot: async () => Buffer.from(await tab.screenshot()), close: () => browser.close() };
+    screenshot: async () => Buffer.from(await tab.screenshot()), close: () => browser.close(),
+    tree: async () => (await (await tab.createCDPSession()).send("Accessibility.getFullAXTree")).nodes,
+    back: async () => (await tab.keyboard.down("Shift"), await tab.keyboard.press("Tab"), await tab.keyboard.up("Shift")) };
 }
 const chromium = (...flags) => puppeteerTab({ browser: "chrome", executablePath: "/usr/bin/chromium", headless: true,
   args: ["--no-sandbox", "--disable-gpu", "--disable-background-networking", "--disable-sync",
@@ -93,14 +113,15 @@ async function expectFramed(browser, name) {
       Math.round(document.getElementById("canvas").getBoundingClientRect()[side])))))));
   writeFileSync(join(work, "view.png"), await browser.screenshot());
   const [, , wrong, blue, magenta] = run(`pngtopnm "$1" | pnmcut $3 $4 $5 $6 | "$0" "$2"`, frameCheck,
-    join(work, "view.png"), join(cases, `${refused}.answers`), x, y, w, h).match(/\d+/g).map(Number);
+    join(work, "view.png"), refused, x, y, w, h).match(/\d+/g).map(Number);
   assert.equal(wrong, 0, `${name}, ${w} x ${h}: probes not in their colour`);
   assert.ok(blue > 0, `${name}, ${w} x ${h}: no Blue edge to look at`);
   assert.ok(magenta > 0, `${name}, ${w} x ${h}: no Magenta edge to look at`);
   return `${w} x ${h}`;
 }
 
-// What a page shows once it has taken `typed` (one line per question), then what escaped it.
+// What a page shows once it has taken `typed` (one line per question), then
+// what escaped it and what of the console it rewrote.
 async function expectRun(browser, name, typed, expected) {
   for (const [i, line] of typed.entries()) {
     assert.equal(await shows(browser, asked[i]), asked[i], `${name}: question ${i + 1}`);
@@ -108,6 +129,29 @@ async function expectRun(browser, name, typed, expected) {
   }
   assert.equal(await shows(browser, expected), expected, `${name}: the console panel`);
   assert.deepEqual(await browser.evaluate(() => window.uncaught), [], `${name}: errors that escaped`);
+  assert.equal(await browser.evaluate(() => window.rewritten), 0, `${name}: console text changed, not added to`);
+}
+
+// WCAG's contrast of two CSS colours, rgb() or rgba(), the first drawn over the second.
+function contrast(front, back) {
+  const [f, b] = [front, back].map((colour) => colour.match(/[\d.]+/g).map(Number));
+  const luminance = (rgb) => rgb.map((c) => c / 255).map((c) => (c <= 0.03928 ? c / 12.92 : ((c + 0.055) / 1.055) ** 2.4))
+    .reduce((sum, c, i) => sum + c * [0.2126, 0.7152, 0.0722][i], 0);
+  const seen = [0, 1, 2].map((i) => (f[3] ?? 1) * f[i] + (1 - (f[3] ?? 1)) * b[i]);
+  const [light, dark] = [luminance(seen), luminance(b.slice(0, 3))].sort((p, q) => q - p);
+  return (light + 0.05) / (dark + 0.05);
+}
+
+// Once the dialogue is over: what a student who does not see the page gets.
+async function expectAccessible(browser, name) {
+  assert.deepEqual(await browser.evaluate(axe), [], `${name}: WCAG 2.1 A and AA, the link shown`);
+  const [placeholder, field, label] = await browser.evaluate(() => {
+    const answer = document.getElementById("answer");
+    return [getComputedStyle(answer, "::placeholder").color, getComputedStyle(answer).backgroundColor,
+      document.getElementById("canvas").getAttribute("aria-label")];
+  });
+  assert.ok(contrast(placeholder, field) >= 4.5, `${name}: the placeholder's contrast`);
+  assert.equal(label, picture, `${name}: the picture's text`);
 }
 
 async function check(name, browser, more) {
@@ -116,14 +160,16 @@ async function check(name, browser, more) {
     await shows(browser, asked[0]);
     const firstPrompt = Math.round(await browser.evaluate(() => performance.now()));  // at most
     assert.ok(firstPrompt < 1000, `${name}: the first prompt showed ${firstPrompt} ms after loading`);
+    assert.deepEqual(await browser.evaluate(axe), [], `${name}: WCAG 2.1 A and AA, before the dialogue`);
     await expectRun(browser, name, answers, transcript);
+    await expectAccessible(browser, name);
     assert.equal(await expectFramed(browser, name), "1024 x 700", `${name}: the canvas's first size`);
     if (more && process.env.PAGE_SCREENSHOT) writeFileSync(process.env.PAGE_SCREENSHOT, await browser.screenshot());
     await browser.resize(900, 800);  // narrow: the window below the console
     await browser.evaluate(() => new Promise((resized) => setTimeout(resized, 200)));
     const narrowed = await expectFramed(browser, name);
     assert.notEqual(narrowed, "1024 x 700", `${name}: the canvas follows the browser window`);
-    console.log(`${name}: the terminal's transcript, framed at 1024 x 700 and ${narrowed}; ` +
+    console.log(`${name}: the terminal's transcript, nothing for axe, framed at 1024 x 700 and ${narrowed}; ` +
       `first prompt ${firstPrompt} ms after loading`);
     await more?.(browser);
   } finally {
@@ -133,18 +179,33 @@ async function check(name, browser, more) {
 
 try {
   await check("chromium", await chromium(), async (browser) => {
+    // What a screen reader is told: the console is a live region that adds, and the picture has its text.
+    const tree = await browser.tree();
+    const log = tree.find((node) => node.role.value === "log");
+    const live = Object.fromEntries(log.properties.map((p) => [p.name, p.value.value]));
+    assert.equal(live.live, "polite", "chromium: the console's live region");
+    assert.equal(live.atomic, false, "chromium: the console is not reread whole");
+    assert.equal(tree.find((node) => node.role.value === "image").name.value, picture, "chromium: the picture's name");
+    // With the keyboard alone, from the answer field back to the link, and where the focus is shows.
+    await browser.back();
+    const [focused, outline, width] = await browser.evaluate(() => [document.activeElement.id,
+      getComputedStyle(document.activeElement).outlineStyle, getComputedStyle(document.activeElement).outlineWidth]);
+    assert.equal(focused, "link-address", "chromium: Shift+Tab from the answer field");
+    assert.notEqual(outline, "none", "chromium: the focused link's outline");
+    assert.ok(parseFloat(width) >= 2, "chromium: the focus outline's width");
     // A worked exercise as a link, in a new page: its answers typed ahead, then the same link offered.
     await browser.open("about:blank");
     await browser.open(url + "#" + linked.replace("+", "%20"));
-    await expectRun(browser, "chromium, a link", [], linkTranscript);
+    await expectRun(browser, "chromium, a link", [], terminal("typed/one-line"));
     assert.equal(await browser.evaluate(() => document.querySelector("#link a").href), url + "#" + linked);
-    console.log("chromium, a link: its transcript with nothing typed, then the same link offered");
+    console.log("chromium: a live region, the picture's name, the link by keyboard with its focus drawn; " +
+      "a link's transcript, then the same link offered");
   });
   // Without WebGL the dialogue and the listing work, then the console says in red why no window shows.
   const plain = await chromium("--disable-webgl", "--disable-3d-apis");
   try {
     await plain.open(url + "#" + linked);
-    await expectRun(plain, "chromium without WebGL", [], linkTranscript + noWebGL);
+    await expectRun(plain, "chromium without WebGL", [], terminal("typed/one-line") + noWebGL);
     assert.equal(await plain.evaluate(() => document.querySelector("#console .error").textContent), noWebGL);
     console.log("chromium without WebGL: the listing, then the complaint in red");
   } finally {

@@ -1,0 +1,60 @@
+// How long the page takes from the last Enter to the first frame of the
+// window, at degree 3 and at degree 50, in chromium: each run opens the page
+// with every answer but the last in its link, types the last one, and times
+// the Enter to the first animation frame after the window's first drawing
+// call. Prints each run and the median of each degree.
+// Usage: node bench/page_timing.mjs PAGE [RUNS] (RUNS defaults to 5); uses the
+// browser test's puppeteer-core (tests/web, `npm ci --prefix tests/web`).
+import { createRequire } from "node:module";
+import { resolve } from "node:path";
+
+const puppeteer = createRequire(new URL("../tests/web/package.json", import.meta.url))("puppeteer-core");
+const [page, runs = 5] = process.argv.slice(2);
+const url = "file://" + resolve(page);
+
+// Answers typed ahead in the link, then the last one typed: the cubic of the
+// examples, and 51 points evenly spaced on a line.
+const points50 = Array.from({ length: 51 }, (_, i) => `${2 * i}+${100 - 2 * i}`).join("+");
+const degrees = { 3: "3+0+0+0+1+1+1+1+0+0", 50: `50+${points50}+0` };
+
+// Before the page runs: the time of the last Enter, then of the frame after
+// the first drawing call that follows it.
+function timeTheWindow() {
+  window.timing = {};
+  addEventListener("keydown", (e) => { if (e.key === "Enter") window.timing.enter = performance.now(); }, true);
+  for (const context of [WebGLRenderingContext, WebGL2RenderingContext])
+    for (const name of ["drawArrays", "drawElements"]) {
+      const draw = context.prototype[name];
+      context.prototype[name] = function (...args) {
+        if (window.timing.enter !== undefined && window.timing.drawn === undefined) {
+          window.timing.drawn = 0;
+          requestAnimationFrame(() => (window.timing.drawn = performance.now()));
+        }
+        return draw.apply(this, args);
+      };
+    }
+}
+
+const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
+const browser = await puppeteer.launch({ browser: "chrome", executablePath: "/usr/bin/chromium", headless: true,
+  defaultViewport: { width: 1440, height: 760 },
+  args: ["--no-sandbox", "--disable-gpu", "--disable-background-networking", "--disable-sync",
+    "--disable-component-update", "--no-first-run", "--disable-quic"] });
+try {
+  const tab = (await browser.pages())[0];
+  await tab.evaluateOnNewDocument(timeTheWindow);
+  for (const [degree, answers] of Object.entries(degrees)) {
+    const times = [];
+    for (let run = 0; run < runs; ++run) {
+      await tab.goto("about:blank");
+      await tab.goto(url + "#" + answers);
+      await tab.waitForFunction(() => document.getElementById("console").textContent.endsWith("2. deo krive: "));
+      await tab.type("#answer", "0\n");
+      await tab.waitForFunction(() => window.timing.drawn > 0, { timeout: 10000 });
+      times.push(await tab.evaluate(() => window.timing.drawn - window.timing.enter));
+    }
+    console.log(`degree ${degree}: ${times.map((t) => t.toFixed(0)).join(", ")} ms; median ${median(times).toFixed(0)} ms`);
+  }
+} finally {
+  await browser.close();
+}
