@@ -29,15 +29,17 @@ for scene in examples/{quadratic,tall,roomy,huge,tiny}; do
     getwindowgeometry --shell) || fail "no window showed"
   eval "$found"
   [ "${X:-},${Y:-}" = "$corner" ] || fail "the window opened at ${X:-},${Y:-}"
+  # First as the window opened, then resized.
   for size in "1024 700" "500 700" "1180 400"; do
-    xdotool windowsize "${WINDOW:-0}" $size 2>/dev/null
+    [ "$size" = "1024 700" ] || xdotool windowsize "${WINDOW:-0}" $size 2>/dev/null
     for _ in $(seq 100); do  # up to 5 s for a frame of that size that shows every probe
       framed=$(xwd -silent -id "${WINDOW:-0}" 2>/dev/null | xwdtopnm 2>/dev/null |
         "$frame_check" "$cases/$scene.answers" 2>&1)
       [[ $framed == "${size/ / x }: wrong 0 "* ]] && break
       sleep 0.05
     done
-    [[ $framed == "${size/ / x }: wrong 0 "* ]] || fail "probes not in their colour: $framed"
+    [[ $framed == "${size/ / x }:"* ]] || fail "no frame of ${size/ / x } showed: $framed"
+    [[ $framed == *": wrong 0 "* ]] || fail "probes not in their colour: $framed"
     [[ $framed != *" blue 0 "* ]] || fail "no Blue edge to look at: $framed"
     [[ $framed != *" magenta 0" ]] || fail "no Magenta edge to look at: $framed"
   done
