@@ -180,6 +180,7 @@ try {
     // What a screen reader is told: the console is a live region that adds, and the picture has its text.
     const tree = await browser.tree();
     const log = tree.find((node) => node.role.value === "log");
+    assert.ok(log, "chromium: the console is a log");
     const live = Object.fromEntries(log.properties.map((p) => [p.name, p.value.value]));
     assert.equal(live.live, "polite", "chromium: the console's live region");
     assert.equal(live.atomic, false, "chromium: the console is not reread whole");
