@@ -75,7 +75,7 @@ start_private_display() {
   [ -n "${XVFB_PID:-}" ] && return 0
   local fifo
   fifo=$(mktemp -u) && mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 1920x1200x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
   XVFB_PID=$!
   at_exit 'kill "$XVFB_PID" 2>/dev/null'
   local number

@@ -2,11 +2,13 @@
 // framing rule: runs the dialogue on the answers in the file named, reads a
 // frame (a binary PPM) on standard input, and prints how many of the places
 // where it must show a recorded shape do not show it, and how many of those
-// places lie along Blue and Magenta edges.
-// Usage: frame_check ANSWERS < FRAME.ppm
+// places lie along Blue and Magenta edges. SCALE is the frame's pixels to a
+// pixel of the window as designed (its points are 4 of those).
+// Usage: frame_check ANSWERS [SCALE] < FRAME.ppm
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <map>
@@ -41,10 +43,10 @@ double distance(const Probe& p, const Probe& a, const Probe& b) {
 }
 
 // The corner, every recorded point and nine places along every edge, each
-// kept only where nothing drawn after it in another colour comes within 4
-// pixels. A frame that shows them all in their colours frames the scene: one
+// kept only where nothing drawn after it in another colour comes within a
+// point's width. A frame that shows them all in their colours frames the scene: one
 // that leaves a recorded point out leaves out an uncovered probe with it.
-std::vector<Probe> probesFor(int w, int h) {
+std::vector<Probe> probesFor(int w, int h, double scale) {
   const Camera c = cameraFor(scene.sceneMin, scene.sceneMax);
   const double aspect = static_cast<double>(w) / h;
   const double f = 1 / std::tan(fieldOfView(scene.sceneMin, scene.sceneMax, c, aspect) * kPi / 360);
@@ -65,7 +67,7 @@ std::vector<Probe> probesFor(int w, int h) {
     for (int k = edge; k <= 9 * edge; ++k) {
       const Probe p{e->first.x + k * dx / 10, e->first.y + k * dy / 10, e->first.color, edge};
       const bool covered = std::any_of(e + 1, drawn.end(), [&](const auto& later) {
-        return later.first.color != p.color && distance(p, later.first, later.second) < 4;
+        return later.first.color != p.color && distance(p, later.first, later.second) < 4 * scale;
       });
       if (!covered)
         probes.push_back(p);
@@ -77,8 +79,8 @@ std::vector<Probe> probesFor(int w, int h) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::cerr << "usage: frame_check ANSWERS < FRAME.ppm\n";
+  if (argc < 2 || argc > 3) {
+    std::cerr << "usage: frame_check ANSWERS [SCALE] < FRAME.ppm\n";
     return 2;
   }
   std::stringstream answers;
@@ -95,7 +97,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   // A probe shows its colour when a pixel within one of its place does.
-  const std::vector<Probe> probes = probesFor(w, h);
+  const std::vector<Probe> probes = probesFor(w, h, argc == 3 ? std::atof(argv[2]) : 1);
   const auto shown = [&](const Probe& p) {
     for (int x = std::max(0, int(p.x) - 1); x <= std::min(w - 1, int(p.x) + 1); ++x)
       for (int y = std::max(0, int(p.y) - 1); y <= std::min(h - 1, int(p.y) + 1); ++y) {

@@ -7,34 +7,47 @@
 # A program whose name ends in .exe is a Windows one: Windows puts the
 # window's frame, not its client area, where GLUT is told, and by wine's
 # metrics the frame has a 4-pixel left edge and a top of 4 + 19.
-# Usage: window_test.sh FRAME_CHECK CLOSE_WINDOW PROGRAM...
+# With SCALE=1.5 the program runs on a screen scaled to 150 % (which
+# scripts/test makes for wine): once, as it opens, 1536 x 1050 at (150, 75)
+# and wine's frame there (5, and 5 + 28), its points 6 pixels wide; a
+# Windows program must say in its manifest that it draws at that scale.
+# Usage: [SCALE=1.5] window_test.sh FRAME_CHECK CLOSE_WINDOW PROGRAM...
 set -u
 cases=$(cd "$(dirname "$0")/cases" && pwd)
 frame_check=$1
 close_window=$2
 shift 2
-corner="100,50"
-[[ ${*: -1} == *.exe ]] && corner="104,73"
 printed=$(mktemp)
 trap 'rm -f "$printed"' EXIT
 failed=0
 fail() {
-  echo "FAILED $scene: $*"
+  echo "FAILED${scene:+ $scene}: $*"
   failed=$((failed + 1))
 }
-for scene in examples/{quadratic,tall,roomy,huge,tiny}; do
+scenes=(examples/{quadratic,tall,roomy,huge,tiny})
+sizes=("1024 700" "500 700" "1180 400")
+corner="100,50"
+[[ ${*: -1} == *.exe ]] && corner="104,73"
+if [ "${SCALE:-1}" = 1.5 ]; then
+  scenes=(examples/quadratic) sizes=("1536 1050") corner="155,108"
+  grep -q '<dpiAware[^>]*>true</dpiAware>' "${*: -1}" || fail "no DPI awareness in its manifest"
+fi
+for scene in "${scenes[@]}"; do
   timeout 60 "$@" <"$cases/$scene.answers" >"$printed" 2>/dev/null &
   program=$!
-  found=$(timeout 60 xdotool search --sync --onlyvisible --name '^Geometrija - prikaz zadatka$' \
-    getwindowgeometry --shell) || fail "no window showed"
+  # xdotool ends when a window it reads vanishes (wine's passing ones do): it looks again, for 60 s.
+  deadline=$((SECONDS + 60))
+  until found=$(xdotool search --onlyvisible --name '^Geometrija - prikaz zadatka$' getwindowgeometry \
+    --shell 2>/dev/null) || [ $SECONDS -ge $deadline ]; do sleep 0.1; done
+  [ -n "$found" ] || fail "no window showed"
   eval "$found"
   [ "${X:-},${Y:-}" = "$corner" ] || fail "the window opened at ${X:-},${Y:-}"
   # First as the window opened, then resized.
-  for size in "1024 700" "500 700" "1180 400"; do
-    [ "$size" = "1024 700" ] || xdotool windowsize "${WINDOW:-0}" $size 2>/dev/null
+  for size in "${sizes[@]}"; do
+    [ "$size" = "${sizes[0]}" ] || xdotool windowsize "${WINDOW:-0}" $size 2>/dev/null
     for _ in $(seq 100); do  # up to 5 s for a frame of that size that shows every probe
       framed=$(xwd -silent -id "${WINDOW:-0}" 2>/dev/null | xwdtopnm 2>/dev/null |
-        "$frame_check" "$cases/$scene.answers" 2>&1)
+        "$frame_check" "$cases/$scene.answers" "${SCALE:-1}" 2>&1)
       [[ $framed == "${size/ / x }: wrong 0 "* ]] && break
       sleep 0.05
     done

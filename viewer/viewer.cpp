@@ -22,6 +22,13 @@ void vertex(double x, double y) {
   glVertex2f(static_cast<float>(x * camera.unit), static_cast<float>(y * camera.unit));
 }
 
+// Pixels of the window as designed, on this screen.
+int scaled(int pixels) { return static_cast<int>(std::lround(pixels * displayScale())); }
+
+// Points are 4 pixels of the window as designed, lines 1, or as near to it
+// as the OpenGL in use draws them (WebGL's lines are mostly 1 device pixel).
+constexpr double kPointSize = 4;
+
 }  // namespace
 
 void setColor(int code) {
@@ -45,7 +52,10 @@ void reshape(int w, int h) {
 }
 
 void display() {
+  const double scale = displayScale();
+  const auto pointSize = static_cast<float>(kPointSize * scale);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  glLineWidth(static_cast<float>(scale));
   glPushMatrix();
   for (const Circle& circle : scene.circles) {
     setColor(circle.color);
@@ -65,7 +75,7 @@ void display() {
     glEnd();
   }
   for (const Segment& segment : scene.segments) {
-    glPointSize(4);
+    glPointSize(pointSize);
     setColor(segment.color);
     glBegin(GL_LINES);
     vertex(segment.a.x, segment.a.y);
@@ -78,7 +88,7 @@ void display() {
   }
   for (const Point& point : scene.points) {
     setColor(point.color);
-    glPointSize(4);
+    glPointSize(pointSize);
     glBegin(GL_POINTS);
     vertex(point.x, point.y);
     glEnd();
@@ -91,8 +101,8 @@ void display() {
 void startViewer(int argc, char** argv) {
   glutInit(&argc, argv);
   glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-  glutInitWindowSize(1024, 700);
-  glutInitWindowPosition(100, 50);
+  glutInitWindowSize(scaled(1024), scaled(700));
+  glutInitWindowPosition(scaled(100), scaled(50));
   glutCreateWindow("Geometrija - prikaz zadatka");
   glClearColor(0.9f, 0.9f, 0.8f, 0.0f);
 

@@ -113,6 +113,9 @@ void openWindow(void*) {
 
 }  // namespace
 
+// The canvas has one pixel per CSS pixel.
+double displayScale() { return 1; }
+
 int main(int argc, char** argv) {
   static Typed typed;
   const Console console{fopencookie(&typed, "r", {readTyped, nullptr, nullptr, nullptr}),
