@@ -37,9 +37,10 @@ ensure_arm64_packages() {
 
 # The browser test's clients (puppeteer-core and selenium-webdriver, pinned
 # by tests/web's lockfile) and what they drive: Debian's chromium, firefox-esr
-# and WebKitGTK's MiniBrowser with its WebDriver; netpbm reads the screenshots.
+# and WebKitGTK's MiniBrowser with its WebDriver; netpbm reads the screenshots
+# and poppler-utils the printed page.
 ensure_web_test_client() {
-  ensure_packages chromium firefox-esr webkit2gtk-driver netpbm
+  ensure_packages chromium firefox-esr webkit2gtk-driver netpbm poppler-utils
   command -v npm >/dev/null || ensure_packages npm
   [ tests/web/node_modules/.package-lock.json -nt tests/web/package-lock.json ] ||
     npm ci --prefix tests/web --no-audit --no-fund >/dev/null

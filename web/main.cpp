@@ -111,10 +111,12 @@ void openWindow(void*) {
   startViewer(viewerArgc, viewerArgv);
 }
 
+// Device pixels to a CSS pixel of the canvas, as the page last sized it.
+EM_JS(double, pagePixelRatio, (), { return Module.pixelRatio; });
+
 }  // namespace
 
-// The canvas has one pixel per CSS pixel.
-double displayScale() { return 1; }
+double displayScale() { return pagePixelRatio(); }
 
 int main(int argc, char** argv) {
   static Typed typed;

@@ -8,7 +8,10 @@
   const answer = document.getElementById("answer");
   const link = document.getElementById("link");
   const view = document.getElementById("view");
+  const stage = document.getElementById("stage");
   const canvas = document.getElementById("canvas");
+  const actions = document.getElementById("actions");
+  const save = document.getElementById("save");
   // Lines entered before the program asks for them, and its wait for the next.
   const entered = [];
   let waiting = null;
@@ -74,16 +77,42 @@
   } catch {
     // Taken as it stands; the program refuses what is no number.
   }
-  // Another exercise in the address is another page.
+  // Another exercise in the address is another page, and so is a new one.
   window.addEventListener("hashchange", () => location.reload());
+  document.getElementById("again").addEventListener("click", () => location.assign(location.href.split("#")[0]));
 
-  // The room the page gives the window, at most 1024 x 700. Once the viewer
-  // runs, a new size goes through GLUT as the window system's would: reshape,
-  // then a redraw.
+  // The picture as it shows, taken when it is asked for.
+  save.addEventListener("click", () => (save.href = canvas.toDataURL("image/png")));
+
+  // A lost WebGL context is asked back (preventDefault); while it is away
+  // the console says so. The exercise redone from its link draws the same
+  // picture, framed as before, once it is back.
+  canvas.addEventListener("webglcontextlost", (event) => {
+    event.preventDefault();
+    show("Greska: pregledac je oduzeo WebGL, pa se slika ne vidi; vratice se kada ga vrati.\n", true);
+  });
+  canvas.addEventListener("webglcontextrestored", () => {
+    history.replaceState(null, "", "#" + Module.answers);
+    location.reload();
+  });
+
+  // The room the page gives the window, at most 1024 x 700 CSS pixels, with
+  // one pixel per device pixel (at most what the engine draws) for the
+  // program, whose points keep 4 CSS pixels (Module.pixelRatio). Once the
+  // viewer runs, a new size goes through GLUT as the window system's would:
+  // reshape, then a redraw.
   function fitWindow() {
-    const w = Math.max(1, Math.min(1024, Math.floor(view.clientWidth)));
-    const h = Math.max(1, Math.min(700, Math.floor(view.clientHeight)));
-    if (canvas.width === w && canvas.height === h) return;
+    // Printing lays the page out anew; the picture prints as it shows.
+    if (matchMedia("print").matches) return;
+    const width = Math.max(1, Math.min(1024, Math.floor(stage.clientWidth)));
+    const height = Math.max(1, Math.min(700, Math.floor(stage.clientHeight)));
+    const most = Module.ctx ? Math.min(...Module.ctx.getParameter(Module.ctx.MAX_VIEWPORT_DIMS)) : 4096;
+    const ratio = Math.min(devicePixelRatio, most / width, most / height);
+    const w = Math.round(width * ratio);
+    const h = Math.round(height * ratio);
+    Module.pixelRatio = w / width;
+    view.style.setProperty("--width", `${width}px`);
+    view.style.setProperty("--height", `${height}px`);
     if (viewerStarted) {
       Module._glutReshapeWindow(w, h);
     } else {
@@ -94,6 +123,13 @@
   }
   window.addEventListener("resize", fitWindow);
   fitWindow();
+  // Zoom, or a screen of another density, changes the device pixels too.
+  (function watchRatio() {
+    matchMedia(`(resolution: ${devicePixelRatio}dppx)`).addEventListener("change", () => {
+      fitWindow();
+      watchRatio();
+    }, { once: true });
+  })();
 
   Object.assign(Module, {
     canvas,
@@ -107,28 +143,36 @@
         : new Promise((resolve) => (waiting = resolve));
     },
     show,
-    // The dialogue is over: a new exercise is a new page, and this one can
-    // be had again, or sent, as a link with its answers. The answer field
-    // keeps the focus, to say so; were the link given it, the Enter that
-    // ended the dialogue could follow it. The picture is described for
+    // The dialogue is over: this exercise can be had again, or sent, as a
+    // link with its answers, its picture saved, and a new one is a new page.
+    // The answer field keeps the focus; were the link given it, the Enter
+    // that ended the dialogue could follow it. The picture is described for
     // those who cannot see it.
     dialogueOver(answers, degree, first, second, drawn) {
       answer.readOnly = true;
-      answer.placeholder = "Za novi zadatak ponovo ucitajte stranicu.";
+      answer.placeholder = "Novi zadatak: dugme ispod slike.";
       const anchor = link.querySelector("a");
       anchor.href = "#" + answers;
       anchor.textContent = anchor.href;
       link.hidden = false;
+      Module.answers = answers;
+      save.download = `geometrija-${answers}.png`;
+      save.hidden = !drawn;
+      actions.classList.add("done");
       canvas.setAttribute("aria-label", drawn
         ? `Slika zadatka: kriva stepena ${degree} je crvena, njene kontrolne tacke narandzaste, a ` +
           `kontrolni poligon plav. Prvi deo krive uvecan je za ${first}, drugi za ${second}: tacke ` +
           "uvecanih poligona su crne, stranice magenta, a uvecani prvi deo je plav, preko crvene krive."
         : "Slika zadatka ne moze da se prikaze jer pregledac ne nudi WebGL.");
     },
-    // GLUT opens the window at 1024 x 700; once it has drawn, it takes the
-    // page's room.
+    // GLUT opens the window at 1024 x 700 (times the ratio); once it has
+    // drawn, it takes the page's room. Its context keeps what was drawn, so
+    // that the canvas's own image is the picture on the screen: to save,
+    // copy or print.
     viewerStarting() {
       viewerStarted = true;
+      Module.preinitializedWebGLContext = canvas.getContext("webgl", { alpha: false, depth: true,
+        stencil: false, antialias: false, preserveDrawingBuffer: true });
       setTimeout(fitWindow, 0);
     },
   });

@@ -5,13 +5,16 @@
 // with refused amounts, one per Enter; the console panel must show what a
 // terminal shows for them (tests/cases), the first prompt must show within
 // 1 s, the canvas must frame the scene at its first size and after the
-// browser window is narrowed, and no error may escape the page. axe-core
-// must find nothing against WCAG 2.1 A and AA before the dialogue and after
-// it; what axe does not judge is looked at directly: the placeholder's
-// contrast, and in chromium, where the page has the focus, its accessibility
-// tree (the console a live region, the picture's text) and the way back to
-// the link with the keyboard, with the focus drawn. In chromium also: a
-// link's answers, and a browser without WebGL.
+// browser window is narrowed, as shown and as saved (its own image), and no
+// error may escape the page. Printed (chromium and firefox; WebKitWebDriver
+// cannot print), it is one page with the transcript and the framed picture.
+// axe-core must find nothing against WCAG 2.1 A and AA before the dialogue
+// and after it; what axe does not judge is looked at directly: the
+// placeholder's contrast, and in chromium, where the page has the focus, its
+// accessibility tree (the console a live region, the picture's text) and the
+// way back to the link with the keyboard, with the focus drawn. In chromium
+// also: a link's answers; a screen of two device pixels to a CSS pixel, and
+// the WebGL context lost and given back there; a browser without WebGL.
 // Usage: node web_test.mjs PAGE FRAME_CHECK; firefox and WebKit draw on the
 // X display in DISPLAY. PAGE_SCREENSHOT=file.png saves chromium's view after
 // the answers.
@@ -47,6 +50,7 @@ const transcript = terminal("refused/amounts");
 const asked = [...transcript.matchAll(prompts)].map((m) => transcript.slice(0, m.index + m[0].length));
 const linked = readFileSync(join(cases, "typed/one-line.answers"), "utf8").trim().replaceAll(" ", "+");
 const noWebGL = "Greska: prozor ne moze da se prikaze jer pregledac ne nudi WebGL.\n";
+const lost = "Greska: pregledac je oduzeo WebGL, pa se slika ne vidi; vratice se kada ga vrati.\n";
 const picture = "Slika zadatka: kriva stepena 2 je crvena, njene kontrolne tacke narandzaste, a kontrolni " +
   "poligon plav. Prvi deo krive uvecan je za 1, drugi za 0: tacke uvecanih poligona su crne, stranice " +
   "magenta, a uvecani prvi deo je plav, preko crvene krive.";
@@ -73,7 +77,8 @@ async function puppeteerTab(options) {
   const browser = await puppeteer.launch({ defaultViewport: { width: 1440, height: 760 }, ...options });
   const tab = (await browser.pages())[0];
   return { open: (address) => tab.goto(address), evaluate: (script) => tab.evaluate(script),
-    type: (text) => tab.type("#answer", text + "\n"), resize: (width, height) => tab.setViewport({ width, height }),
+    type: (text) => tab.type("#answer", text + "\n"), pdf: (path) => tab.pdf({ format: "A4", path }), tab,
+    resize: (width, height, deviceScaleFactor) => tab.setViewport({ width, height, deviceScaleFactor }),
     screenshot: async () => Buffer.from(await tab.screenshot()), close: () => browser.close(),
     tree: async () => (await (await tab.createCDPSession()).send("Accessibility.getFullAXTree")).nodes,
     back: async () => (await tab.keyboard.down("Shift"), await tab.keyboard.press("Tab"), await tab.keyboard.up("Shift")) };
@@ -105,19 +110,40 @@ async function shows(browser, text) {
   return shown;
 }
 
-// The canvas as the user sees it, by the window test's framing rule: the
-// view's screenshot cut to the canvas, where the engine puts it on whole pixels.
-async function expectFramed(browser, name) {
-  const [x, y, w, h] = await browser.evaluate(() => new Promise((drawn) => requestAnimationFrame(() =>
-    requestAnimationFrame(() => drawn(["x", "y", "width", "height"].map((side) =>
-      Math.round(document.getElementById("canvas").getBoundingClientRect()[side])))))));
-  writeFileSync(join(work, "view.png"), await browser.screenshot());
-  const [, , wrong, blue, magenta] = run(`pngtopnm "$1" | pnmcut $3 $4 $5 $6 | "$0" "$2"`, frameCheck,
-    join(work, "view.png"), refused, x, y, w, h).match(/\d+/g).map(Number);
+// A picture (PNG) judged by the window test's framing rule, cut to the
+// canvas as `cut` says, at `scale` pixels to the window's designed pixel.
+function judge(png, name, cut = "cat", scale = 1) {
+  const [w, h, wrong, blue, magenta] = execFileSync("sh", ["-c", `pngtopnm | ${cut} | "$0" "$1" $2`, frameCheck, refused,
+    scale], { input: png }).toString().match(/\d+/g).map(Number);
   assert.equal(wrong, 0, `${name}, ${w} x ${h}: probes not in their colour`);
   assert.ok(blue > 0, `${name}, ${w} x ${h}: no Blue edge to look at`);
   assert.ok(magenta > 0, `${name}, ${w} x ${h}: no Magenta edge to look at`);
   return `${w} x ${h}`;
+}
+// The canvas's own image (toDataURL) once what was asked of it is drawn.
+const canvasImage = async (browser) => Buffer.from((await browser.evaluate(() => new Promise((drawn) => setTimeout(() =>
+  requestAnimationFrame(() => drawn(document.getElementById("canvas").toDataURL())), 200)))).split(",")[1], "base64");
+
+// The canvas as the user sees it (the view's screenshot cut to the canvas,
+// where the engine puts it on whole pixels), and as it is saved: its own image.
+async function expectFramed(browser, name) {
+  const [x, y, w, h] = await browser.evaluate(() => new Promise((drawn) => requestAnimationFrame(() =>
+    requestAnimationFrame(() => drawn(["x", "y", "width", "height"].map((side) =>
+      Math.round(document.getElementById("canvas").getBoundingClientRect()[side])))))));
+  const shown = judge(await browser.screenshot(), name, `pnmcut ${x} ${y} ${w} ${h}`);
+  assert.equal(judge(await canvasImage(browser), `${name}, saved`), shown, `${name}: the saved picture's size`);
+  return shown;
+}
+
+// Printed: one page, with the transcript and the picture.
+async function expectPrinted(browser, name) {
+  const pdf = join(work, "printed.pdf");
+  await browser.pdf(pdf);
+  assert.equal(run(`pdfinfo "$0" | sed -n 's/^Pages: *//p'`, pdf), "1\n", `${name}: printed pages`);
+  const text = run(`pdftotext -layout "$0" -`, pdf).replace(/\s+/g, " ");
+  assert.ok(text.includes(transcript.replace(/\s+/g, " ").trim()), `${name}: the printed transcript`);
+  run(`pdfimages -png "$0" "$1"`, pdf, join(work, "printed"));
+  judge(readFileSync(join(work, "printed-000.png")), `${name}, printed`);
 }
 
 // What a page shows once it has taken `typed` (one line per question), then
@@ -132,24 +158,15 @@ async function expectRun(browser, name, typed, expected) {
   assert.equal(await browser.evaluate(() => window.rewritten), 0, `${name}: console text changed, not added to`);
 }
 
-// WCAG's contrast of two CSS colours, rgb() or rgba(), the first drawn over the second.
-function contrast(front, back) {
-  const [f, b] = [front, back].map((colour) => colour.match(/[\d.]+/g).map(Number));
-  const luminance = (rgb) => rgb.map((c) => c / 255).map((c) => (c <= 0.03928 ? c / 12.92 : ((c + 0.055) / 1.055) ** 2.4))
-    .reduce((sum, c, i) => sum + c * [0.2126, 0.7152, 0.0722][i], 0);
-  const seen = [0, 1, 2].map((i) => (f[3] ?? 1) * f[i] + (1 - (f[3] ?? 1)) * b[i]);
-  const [light, dark] = [luminance(seen), luminance(b.slice(0, 3))].sort((p, q) => q - p);
-  return (light + 0.05) / (dark + 0.05);
-}
-
 // Once the dialogue is over: what a student who does not see the page gets.
 async function expectAccessible(browser, name) {
   assert.deepEqual(await browser.evaluate(axe), [], `${name}: WCAG 2.1 A and AA, the link shown`);
-  const [placeholder, field] = await browser.evaluate(() => {
-    const answer = document.getElementById("answer");
-    return [getComputedStyle(answer, "::placeholder").color, getComputedStyle(answer).backgroundColor];
-  });
-  assert.ok(contrast(placeholder, field) >= 4.5, `${name}: the placeholder's contrast`);
+  // WCAG's contrast by axe-core's own colour functions, the placeholder's alpha blended.
+  assert.ok(await browser.evaluate(() => {
+    const { Color, getContrast } = axe.commons.color, answer = document.getElementById("answer");
+    const [front, back] = [getComputedStyle(answer, "::placeholder").color, getComputedStyle(answer).backgroundColor];
+    return getContrast(new Color().parseString(back), new Color().parseString(front));
+  }) >= 4.5, `${name}: the placeholder's contrast`);
 }
 
 async function check(name, browser, more) {
@@ -162,6 +179,7 @@ async function check(name, browser, more) {
     await expectRun(browser, name, answers, transcript);
     await expectAccessible(browser, name);
     assert.equal(await expectFramed(browser, name), "1024 x 700", `${name}: the canvas's first size`);
+    if (browser.pdf) await expectPrinted(browser, name);
     if (more && process.env.PAGE_SCREENSHOT) writeFileSync(process.env.PAGE_SCREENSHOT, await browser.screenshot());
     await browser.resize(900, 800);  // narrow: the window below the console
     await browser.evaluate(() => new Promise((resized) => setTimeout(resized, 200)));
@@ -197,8 +215,20 @@ try {
     await browser.open(url + "#" + linked.replace("+", "%20"));
     await expectRun(browser, "chromium, a link", [], terminal("typed/one-line"));
     assert.equal(await browser.evaluate(() => document.querySelector("#link a").href), url + "#" + linked);
+    // Moved to a screen of two device pixels to a CSS pixel: twice the pixels, framed. Then the context
+    // lost, which the console tells in red, and given back: the same picture.
+    await browser.resize(1440, 760, 2);
+    const sharp = judge(await canvasImage(browser), "chromium at ratio 2", "cat", 2);
+    assert.equal(sharp, "2048 x 1400", "chromium at ratio 2: the pixels of its 1024 x 700 CSS pixels");
+    await browser.evaluate(() => (window.lose = canvas.getContext("webgl").getExtension("WEBGL_lose_context")).loseContext());
+    await expectRun(browser, "chromium, its context lost", [], terminal("typed/one-line") + lost);
+    assert.equal(await browser.evaluate(() => document.querySelector("#console .error").textContent), lost);
+    await browser.evaluate(() => lose.restoreContext());
+    await browser.tab.waitForFunction(() => !window.lose);  // a new page, whose context was never lost
+    await expectRun(browser, "chromium, its context back", [], terminal("typed/one-line"));
+    judge(await canvasImage(browser), "chromium, its context back", "cat", 2);
     console.log("chromium: a live region, the picture's name, the link by keyboard with its focus drawn; " +
-      "a link's transcript, then the same link offered");
+      `a link's transcript, then the same link offered; at ratio 2 ${sharp}, framed; its context lost, told, and back`);
   });
   // Without WebGL the dialogue and the listing work, then the console says in red why no window shows.
   const plain = await chromium("--disable-webgl", "--disable-3d-apis");
