@@ -41,9 +41,10 @@ done
 # still waits for its first answer, not when the input ends.
 name=prompt
 coproc env -u DISPLAY -u WAYLAND_DISPLAY "$@" 2>/dev/null
+program=$COPROC_PID  # bash forgets it once the program has ended
 IFS= read -r -t 10 -N 31 shown <&"${COPROC[0]}"
 [ "$shown" = "Unesite stepen Beizerove krive " ] || fail "nothing shown before the answer"
 exec {COPROC[1]}>&-
-wait "$COPROC_PID"
+wait "$program"
 echo "$ran cases, $failed failed: $*"
 [ "$failed" -eq 0 ]
