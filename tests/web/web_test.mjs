@@ -125,11 +125,12 @@ const canvasImage = async (browser) => Buffer.from((await browser.evaluate(() =>
   requestAnimationFrame(() => drawn(document.getElementById("canvas").toDataURL())), 200)))).split(",")[1], "base64");
 
 // The canvas as the user sees it (the view's screenshot cut to the canvas,
-// where the engine puts it on whole pixels), and as it is saved: its own image.
+// where the engine puts it on whole pixels), and as it is saved: its own
+// image; each once what was last asked of it is drawn.
 async function expectFramed(browser, name) {
-  const [x, y, w, h] = await browser.evaluate(() => new Promise((drawn) => requestAnimationFrame(() =>
-    requestAnimationFrame(() => drawn(["x", "y", "width", "height"].map((side) =>
-      Math.round(document.getElementById("canvas").getBoundingClientRect()[side])))))));
+  const [x, y, w, h] = await browser.evaluate(() => new Promise((drawn) => setTimeout(() => requestAnimationFrame(() =>
+    drawn(["x", "y", "width", "height"].map((side) =>
+      Math.round(document.getElementById("canvas").getBoundingClientRect()[side])))), 200)));
   const shown = judge(await browser.screenshot(), name, `pnmcut ${x} ${y} ${w} ${h}`);
   assert.equal(judge(await canvasImage(browser), `${name}, saved`), shown, `${name}: the saved picture's size`);
   return shown;
@@ -182,7 +183,6 @@ async function check(name, browser, more) {
     if (browser.pdf) await expectPrinted(browser, name);
     if (more && process.env.PAGE_SCREENSHOT) writeFileSync(process.env.PAGE_SCREENSHOT, await browser.screenshot());
     await browser.resize(900, 800);  // narrow: the window below the console
-    await browser.evaluate(() => new Promise((resized) => setTimeout(resized, 200)));
     const narrowed = await expectFramed(browser, name);
     assert.notEqual(narrowed, "1024 x 700", `${name}: the canvas follows the browser window`);
     console.log(`${name}: the terminal's transcript, nothing for axe, framed at 1024 x 700 and ${narrowed}; ` +
