@@ -71,12 +71,13 @@ configure_web_build() {
 
 # Starts a private X display of its own for this script (no window manager)
 # and exports DISPLAY; the server ends with the script. Once is enough. The
-# screen is larger than any window the tests make, frame included.
+# screen is larger than any window the tests make, frame included. It does
+# not reset when its last client leaves, which would refuse the next one.
 start_private_display() {
   [ -n "${XVFB_PID:-}" ] && return 0
   local fifo
   fifo=$(mktemp -u) && mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 1920x1200x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 1920x1200x24 -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
   XVFB_PID=$!
   at_exit 'kill "$XVFB_PID" 2>/dev/null'
   local number

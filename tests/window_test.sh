@@ -36,9 +36,10 @@ for scene in "${scenes[@]}"; do
   timeout 60 "$@" <"$cases/$scene.answers" >"$printed" 2>/dev/null &
   program=$!
   # xdotool ends when a window it reads vanishes (wine's passing ones do): it looks again, for 60 s.
+  # Each look waits in one connection, so that the X server never stands empty and resets.
   deadline=$((SECONDS + 60))
-  until found=$(xdotool search --onlyvisible --name '^Geometrija - prikaz zadatka$' getwindowgeometry \
-    --shell 2>/dev/null) || [ $SECONDS -ge $deadline ]; do sleep 0.1; done
+  until found=$(timeout 60 xdotool search --sync --onlyvisible --name '^Geometrija - prikaz zadatka$' \
+    getwindowgeometry --shell 2>/dev/null) || [ $SECONDS -ge $deadline ]; do sleep 0.1; done
   [ -n "$found" ] || fail "no window showed"
   eval "$found"
   [ "${X:-},${Y:-}" = "$corner" ] || fail "the window opened at ${X:-},${Y:-}"
