@@ -1,13 +1,12 @@
 # Cross-builds for 64-bit Windows with Debian's MinGW-w64 (the posix thread
 # model, which googletest needs). Libraries come static from the folder in
-# GEOMETRIJA_WINDOWS_PREFIX (scripts/lib.sh builds them there); programs built
-# here, the tests among them, run under wine.
+# GEOMETRIJA_WINDOWS_PREFIX (scripts/lib.sh builds them there). The tests run
+# under wine (CMakePresets.json's windows preset).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
 set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
 set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
-set(CMAKE_CROSSCOMPILING_EMULATOR wine)
 # MinGW's GCC aligns the stack only to 16 bytes (GCC bug 54412), so an
 # aligned AVX move of a spilled 32- or 64-byte vector can fault; the
 # assembler makes every such move unaligned, which costs nothing on

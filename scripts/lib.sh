@@ -1,5 +1,9 @@
 # shellcheck shell=bash
-# Sourced by the scripts.
+# Sourced by the scripts. The builds themselves are CMakePresets.json's; the
+# scripts install what they need, make what a preset cannot, and run them,
+# on every core.
+export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
+export CTEST_PARALLEL_LEVEL=${CTEST_PARALLEL_LEVEL:-$(nproc)}
 
 # Runs a command as root: directly when root already, through sudo otherwise.
 as_root() {
@@ -24,8 +28,9 @@ ensure_packages() {
 BUILD_PACKAGES=(cmake make g++ libhwy-dev libgtest-dev libbenchmark-dev freeglut3-dev
   libglu1-mesa-dev libgl1-mesa-dev)
 
-# What the window test drives the window with and reads it by.
-WINDOW_TEST_PACKAGES=(xvfb xdotool x11-apps netpbm libx11-dev)
+# What the window test drives the window with and reads it by, on a display
+# of its own (xvfb-run, which needs xauth).
+WINDOW_TEST_PACKAGES=(xvfb xauth xdotool x11-apps netpbm libx11-dev)
 
 # Cross-building for arm64 with Debian's toolchain and the arm64 libraries
 # beside the host's, and running the result under qemu.
@@ -47,27 +52,15 @@ ensure_web_test_client() {
 }
 
 # Runs a command when the script exits, after those registered before it.
-EXIT_ACTIONS=()
+EXIT_ACTIONS=:
 at_exit() {
-  EXIT_ACTIONS+=("$1")
-  trap run_exit_actions EXIT
-}
-run_exit_actions() {
-  local action
-  for action in "${EXIT_ACTIONS[@]}"; do eval "$action"; done
+  EXIT_ACTIONS+="; $1"
+  trap 'eval "$EXIT_ACTIONS"' EXIT
 }
 
-# The emscripten build, configured once: the page, the program under node and
-# the tests. Debian's emcmake would have CTest start node with a flag that
-# node 20 no longer takes, so node is named here.
-WEB_BUILD=build-web
-configure_web_build() {
-  ensure_packages cmake make emscripten libhwy-dev googletest
-  # emscripten's JavaScript optimizer looks for Debian's acorn there.
-  export NODE_PATH=/usr/share/nodejs
-  emcmake cmake -S . -B "$WEB_BUILD" -DCMAKE_BUILD_TYPE=Release -DGEOMETRIJA_WERROR=ON \
-    -DCMAKE_CROSSCOMPILING_EMULATOR="$(command -v node)" 2> >(grep -v '^configure:' >&2) >/dev/null
-}
+# What the emscripten build (the web preset) needs: the page, the program
+# under node and the tests.
+WEB_PACKAGES=(cmake make emscripten libhwy-dev googletest)
 
 # Starts a private X display of its own for this script (no window manager)
 # and exports DISPLAY; the server ends with the script. Once is enough. The
@@ -94,7 +87,6 @@ ensure_windows_packages() {
 
 # Where the Windows build and the static libraries it links live.
 WINDOWS_BUILD=build-windows
-WINDOWS_PREFIX=$WINDOWS_BUILD/deps/prefix
 
 # The machine's own deb entries for this release's suites (its codename, and
 # -updates and -security), as deb-src entries for `apt-get source`, with the
@@ -134,7 +126,7 @@ machine_source_entries() {
 }
 
 # Builds freeglut, Highway and googletest for Windows as static libraries
-# into $WINDOWS_PREFIX, once: from Debian's source packages of the versions
+# into $WINDOWS_BUILD/deps/prefix (the windows preset's), once: from Debian's source packages of the versions
 # installed here, fetched by apt from where the machine installs its
 # packages, with a configuration of its own, so the system's sources and
 # lists stay as they are (apt still checks the archive's signature).
@@ -157,17 +149,14 @@ build_windows_deps() {
   (cd "$deps/src" && "${apt[@]}" source $sources >/dev/null 2>&1)
   local common=(-DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/x86_64-w64-mingw32.cmake"
     -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$deps/prefix" -DBUILD_SHARED_LIBS=OFF)
-  local name options
+  local name
+  local -A options=([freeglut]="-DFREEGLUT_BUILD_SHARED_LIBS=OFF -DFREEGLUT_BUILD_DEMOS=OFF
+    -DFREEGLUT_REPLACE_GLUT=ON" [highway]="-DBUILD_TESTING=OFF -DHWY_ENABLE_TESTS=OFF
+    -DHWY_ENABLE_EXAMPLES=OFF -DHWY_ENABLE_CONTRIB=OFF" [googletest]=-DBUILD_GMOCK=OFF)
   for name in freeglut highway googletest; do
-    case $name in
-      freeglut) options=(-DFREEGLUT_BUILD_SHARED_LIBS=OFF -DFREEGLUT_BUILD_DEMOS=OFF
-        -DFREEGLUT_REPLACE_GLUT=ON) ;;
-      highway) options=(-DBUILD_TESTING=OFF -DHWY_ENABLE_TESTS=OFF -DHWY_ENABLE_EXAMPLES=OFF
-        -DHWY_ENABLE_CONTRIB=OFF) ;;
-      googletest) options=(-DBUILD_GMOCK=OFF) ;;
-    esac
-    { cmake -S "$deps"/src/$name-*/ -B "$deps/build/$name" "${common[@]}" "${options[@]}" &&
-      cmake --build "$deps/build/$name" -j"$(nproc)" && cmake --install "$deps/build/$name"; } \
+    # shellcheck disable=SC2086 # one word an option
+    { cmake -S "$deps"/src/$name-*/ -B "$deps/build/$name" "${common[@]}" ${options[$name]} &&
+      cmake --build "$deps/build/$name" && cmake --install "$deps/build/$name"; } \
       >"$deps/$name.log" 2>&1 || {
       tail -n 30 "$deps/$name.log" >&2
       return 1
@@ -176,22 +165,17 @@ build_windows_deps() {
   echo "$sources" >"$deps/prefix/sources"
 }
 
-# Configures the Windows build in $WINDOWS_BUILD, with the options given.
-configure_windows_build() {
-  cmake -S . -B "$WINDOWS_BUILD" -DCMAKE_TOOLCHAIN_FILE=cmake/x86_64-w64-mingw32.cmake \
-    -DGEOMETRIJA_WINDOWS_PREFIX="$PWD/$WINDOWS_PREFIX" -DCMAKE_BUILD_TYPE=Release \
-    -DGEOMETRIJA_BENCH=OFF "$@" >/dev/null
-}
-
-# Makes wine quiet, with a prefix of its own in the Windows build, and keeps
-# its server and services running until the script ends. They start with no
-# output of the script's open, so no pipe a caller reads stays open with them.
+# wine as the windows preset runs the tests (WINE, from the configured build:
+# its own prefix, quiet), with its server and services kept running until the
+# script ends. They start with no output of the script's open, so that no
+# pipe a caller reads, ctest's among them, stays open with them.
 start_wine() {
-  export WINEPREFIX=$PWD/$WINDOWS_BUILD/wine WINEARCH=win64 WINEDEBUG=-all
-  export WINEDLLOVERRIDES="mscoree,mshtml="  # nor offer to install .NET and a browser
-  mkdir -p "$WINEPREFIX"
-  wineserver -k 2>/dev/null || true  # one left from an earlier run holds someone's pipes
-  wineserver -p </dev/null >/dev/null 2>&1
-  wine cmd /c exit </dev/null >/dev/null 2>&1  # makes the prefix the first time
-  at_exit 'wineserver -k 2>/dev/null'
+  mapfile -t WINE < <(sed -n 's/^CMAKE_CROSSCOMPILING_EMULATOR:[A-Z]*=//p' \
+    "$WINDOWS_BUILD/CMakeCache.txt" | tr ';' '\n')
+  WINESERVER=("${WINE[@]}")
+  WINESERVER[-1]=wineserver
+  "${WINESERVER[@]}" -k 2>/dev/null || true  # one left from an earlier run holds someone's pipes
+  "${WINESERVER[@]}" -p </dev/null >/dev/null 2>&1
+  "${WINE[@]}" cmd /c exit </dev/null >/dev/null 2>&1  # makes the prefix the first time
+  at_exit '"${WINESERVER[@]}" -k 2>/dev/null'
 }
