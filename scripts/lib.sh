@@ -88,39 +88,18 @@ ensure_windows_packages() {
 # Where the Windows build and the static libraries it links live.
 WINDOWS_BUILD=build-windows
 
-# The machine's own deb entries for this release's suites (its codename, and
-# -updates and -security), as deb-src entries for `apt-get source`, with the
-# same URIs, suites, components and keys: one-line ones into the file $1,
-# deb822 ones into $2. Fails, saying what to add, when none fits.
+# The machine's own deb entries for this release's suites (its codename,
+# -updates and -security), as apt reports them whatever its files' format,
+# written as deb-src lines into the file $1 for `apt-get source`; apt checks
+# their signatures with the machine's trusted keys. Fails, saying what to
+# add, when none fits.
 machine_source_entries() {
-  local release list parts file lines=() stanzas=()
+  local release
   release=$(. /etc/os-release && echo "$VERSION_CODENAME")
-  eval "$(apt-config shell list Dir::Etc::sourcelist/f parts Dir::Etc::sourceparts/d)"
-  for file in "$list" "$parts"*.list; do [ -f "$file" ] && lines+=("$file"); done
-  for file in "$parts"*.sources; do [ -f "$file" ] && stanzas+=("$file"); done
-  local wanted='function wanted(s) { return s == r || s == r "-updates" || s == r "-security" }'
-  # deb [options] URI SUITE COMPONENT...
-  awk -v r="$release" "$wanted"'
-    { sub(/#.*/, "") }
-    match($0, /^[ \t]*deb[ \t]+(\[[^]]*\][ \t]+)?/) {
-      split(substr($0, RLENGTH + 1), f, /[ \t]+/)
-      if (wanted(f[2])) { sub(/^[ \t]*deb/, "deb-src"); print } }' "${lines[@]}" /dev/null >"$1"
-  # Stanzas of Field: value lines; a field goes on in lines that start with a space.
-  awk -v r="$release" "$wanted"'
-    BEGIN { RS = "" }
-    { types = suites = rest = field = ""; enabled = "yes"; n = split($0, line, "\n")
-      for (i = 1; i <= n; i++) {
-        if (line[i] ~ /^#/) continue
-        if (line[i] ~ /^[^ \t]/) { field = tolower(line[i]); sub(/:.*/, "", field)
-          value = line[i]; sub(/^[^:]*:[ \t]*/, "", value) }
-        if (field == "types") types = value; else if (field == "suites") suites = value
-        else if (field == "enabled") enabled = value; else rest = rest line[i] "\n" }
-      keep = ""; n = split(suites, s, /[ \t]+/)
-      for (i = 1; i <= n; i++) if (wanted(s[i])) keep = keep " " s[i]
-      if (types ~ /(^|[ \t])deb([ \t]|$)/ && enabled != "no" && keep != "")
-        printf "Types: deb-src\nSuites:%s\n%s\n", keep, rest }' "${stanzas[@]}" /dev/null >"$2"
-  [ -s "$1" ] || [ -s "$2" ] || {
-    echo "apt installs nothing here from $release: add a deb entry for Debian's $release main to $list, and the sources will come from there too." >&2
+  apt-get indextargets --format '$(TARGET_OF) $(REPO_URI) $(RELEASE) $(COMPONENT)' |
+    sed -nE "s/^deb (.* $release(-updates|-security)? .*)/deb-src \1/p" | sort -u >"$1"
+  [ -s "$1" ] || {
+    echo "apt installs nothing here from $release: add a deb entry for Debian's $release main to /etc/apt/sources.list, and the sources will come from there too." >&2
     return 1
   }
 }
@@ -140,7 +119,7 @@ build_windows_deps() {
   rm -rf "$deps"
   mkdir -p "$deps/apt/parts" "$deps/apt/lists/partial" "$deps/apt/cache/archives/partial" \
     "$deps/src"
-  machine_source_entries "$deps/apt/sources.list" "$deps/apt/parts/machine.sources" || return 1
+  machine_source_entries "$deps/apt/sources.list" || return 1
   local apt=(apt-get -qq -o Dir::Etc::SourceList="$deps/apt/sources.list"
     -o Dir::Etc::SourceParts="$deps/apt/parts" -o Dir::State::Lists="$deps/apt/lists"
     -o Dir::Cache="$deps/apt/cache" -o APT::Sandbox::User="$(id -un)")
