@@ -151,8 +151,8 @@ build_windows_deps() {
 start_wine() {
   mapfile -t WINE < <(sed -n 's/^CMAKE_CROSSCOMPILING_EMULATOR:[A-Z]*=//p' \
     "$WINDOWS_BUILD/CMakeCache.txt" | tr ';' '\n')
-  WINESERVER=("${WINE[@]}")
-  WINESERVER[-1]=wineserver
+  WINESERVER=("${WINE[@]:0:${#WINE[@]}-1}" wineserver)
+  mkdir -p "$(printf '%s\n' "${WINE[@]}" | sed -n 's/^WINEPREFIX=//p')"
   "${WINESERVER[@]}" -k 2>/dev/null || true  # one left from an earlier run holds someone's pipes
   "${WINESERVER[@]}" -p </dev/null >/dev/null 2>&1
   "${WINE[@]}" cmd /c exit </dev/null >/dev/null 2>&1  # makes the prefix the first time
