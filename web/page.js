@@ -92,7 +92,7 @@
     show("Greska: pregledac je oduzeo WebGL, pa se slika ne vidi; vratice se kada ga vrati.\n", true);
   });
   canvas.addEventListener("webglcontextrestored", () => {
-    history.replaceState(null, "", "#" + Module.answers);
+    history.replaceState(null, "", link.querySelector("a").getAttribute("href"));
     location.reload();
   });
 
@@ -155,7 +155,6 @@
       anchor.href = "#" + answers;
       anchor.textContent = anchor.href;
       link.hidden = false;
-      Module.answers = answers;
       save.download = `geometrija-${answers}.png`;
       save.hidden = !drawn;
       actions.classList.add("done");

@@ -17,7 +17,7 @@
 // the WebGL context lost and given back there; a browser without WebGL.
 // Usage: node web_test.mjs PAGE FRAME_CHECK; firefox and WebKit draw on the
 // X display in DISPLAY. PAGE_SCREENSHOT=file.png saves chromium's view after
-// the answers.
+// the answers, PAGE_PRINTOUT=file.pdf its printout.
 import assert from "node:assert/strict";
 import { execFileSync } from "node:child_process";
 import { existsSync, mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from "node:fs";
@@ -124,21 +124,21 @@ function judge(png, name, cut = "cat", scale = 1) {
 const canvasImage = async (browser) => Buffer.from((await browser.evaluate(() => new Promise((drawn) => setTimeout(() =>
   requestAnimationFrame(() => drawn(document.getElementById("canvas").toDataURL())), 200)))).split(",")[1], "base64");
 
-// The canvas as the user sees it (the view's screenshot cut to the canvas,
-// where the engine puts it on whole pixels), and as it is saved: its own
-// image; each once what was last asked of it is drawn.
+// The canvas as it is saved (its own image, once what was last asked of it
+// is drawn) and as the user sees it: the view's screenshot cut to the
+// canvas, where the engine puts it on whole pixels.
 async function expectFramed(browser, name) {
-  const [x, y, w, h] = await browser.evaluate(() => new Promise((drawn) => setTimeout(() => requestAnimationFrame(() =>
-    drawn(["x", "y", "width", "height"].map((side) =>
-      Math.round(document.getElementById("canvas").getBoundingClientRect()[side])))), 200)));
+  const saved = await canvasImage(browser);
+  const [x, y, w, h] = await browser.evaluate(() => ["x", "y", "width", "height"].map((side) =>
+    Math.round(document.getElementById("canvas").getBoundingClientRect()[side])));
   const shown = judge(await browser.screenshot(), name, `pnmcut ${x} ${y} ${w} ${h}`);
-  assert.equal(judge(await canvasImage(browser), `${name}, saved`), shown, `${name}: the saved picture's size`);
+  assert.equal(judge(saved, `${name}, saved`), shown, `${name}: the saved picture's size`);
   return shown;
 }
 
-// Printed: one page, with the transcript and the picture.
-async function expectPrinted(browser, name) {
-  const pdf = join(work, "printed.pdf");
+// Printed (into the file `path`, if given): one page, with the transcript and the picture.
+async function expectPrinted(browser, name, path) {
+  const pdf = path || join(work, "printed.pdf");
   await browser.pdf(pdf);
   assert.equal(run(`pdfinfo "$0" | sed -n 's/^Pages: *//p'`, pdf), "1\n", `${name}: printed pages`);
   const text = run(`pdftotext -layout "$0" -`, pdf).replace(/\s+/g, " ");
@@ -180,7 +180,7 @@ async function check(name, browser, more) {
     await expectRun(browser, name, answers, transcript);
     await expectAccessible(browser, name);
     assert.equal(await expectFramed(browser, name), "1024 x 700", `${name}: the canvas's first size`);
-    if (browser.pdf) await expectPrinted(browser, name);
+    if (browser.pdf) await expectPrinted(browser, name, more && process.env.PAGE_PRINTOUT);
     if (more && process.env.PAGE_SCREENSHOT) writeFileSync(process.env.PAGE_SCREENSHOT, await browser.screenshot());
     await browser.resize(900, 800);  // narrow: the window below the console
     const narrowed = await expectFramed(browser, name);
