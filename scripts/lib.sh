@@ -26,18 +26,19 @@ ensure_packages() {
 
 # What building the program and its tests needs.
 BUILD_PACKAGES=(cmake make g++ libhwy-dev libgtest-dev libbenchmark-dev freeglut3-dev
-  libglu1-mesa-dev libgl1-mesa-dev)
+  libglu1-mesa-dev libgl1-mesa-dev libx11-dev)
 
-# What the window test drives the window with and reads it by, on a display
-# of its own (xvfb-run, which needs xauth).
-WINDOW_TEST_PACKAGES=(xvfb xauth xdotool x11-apps netpbm libx11-dev)
+# What the window test drives the window with, makes its screens with
+# (xrandr, xprop, xrdb) and reads it by, on a display of its own (xvfb-run,
+# which needs xauth).
+WINDOW_TEST_PACKAGES=(xvfb xauth xdotool x11-apps x11-utils x11-xserver-utils netpbm libx11-dev)
 
 # Cross-building for arm64 with Debian's toolchain and the arm64 libraries
 # beside the host's, and running the result under qemu.
 ensure_arm64_packages() {
   dpkg --print-foreign-architectures | grep -qx arm64 || as_root dpkg --add-architecture arm64
   ensure_packages g++-aarch64-linux-gnu qemu-user libhwy-dev:arm64 libgtest-dev:arm64 \
-    freeglut3-dev:arm64 libglu1-mesa-dev:arm64 libgl1-mesa-dev:arm64
+    freeglut3-dev:arm64 libglu1-mesa-dev:arm64 libgl1-mesa-dev:arm64 libx11-dev:arm64
 }
 
 # The browser test's clients (puppeteer-core and selenium-webdriver, pinned

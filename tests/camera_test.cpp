@@ -4,6 +4,7 @@
 
 #include "camera.h"
 #include "geometry_assertions.h"
+#include "window_place.h"
 
 TEST(Camera, FramingClippingAndColours) {
   // The corners, then cx, cy and dist in drawing units.
@@ -47,4 +48,21 @@ TEST(Camera, FramingClippingAndColours) {
   EXPECT_EQ(rgb[0], 7) << "a code outside the table leaves the colour as it was";
   EXPECT_TRUE(colorComponents(kPurple, rgb));
   EXPECT_EQ(rgb[2], 0.5f);
+}
+
+// The work area, the frame and the scale, then where the window's frame goes
+// and how large its client area is. Wine's frames: 4, 23 at 100 %, 5, 33 at 150 %.
+TEST(Window, OpensWhollyInsideTheWorkArea) {
+  using Place = std::tuple<int, int, int, int>;
+  const std::tuple<PixelBox, FrameEdges, double, Place> cases[] = {
+      {{0, 0, 1920, 1200}, {4, 23, 4, 4}, 1, {100, 50, 1024, 700}},      // holds it: as designed
+      {{0, 0, 1920, 1008}, {5, 33, 5, 5}, 1.5, {150, 0, 1418, 970}},     // a taskbar under it
+      {{0, 0, 1366, 728}, {4, 23, 4, 4}, 1, {100, 1, 1024, 700}},        // only moved up
+      {{0, 0, 800, 600}, {4, 23, 4, 4}, 1, {0, 32, 792, 541}},           // the width binds
+      {{200, 30, 1720, 1050}, {4, 23, 4, 4}, 1, {200, 50, 1024, 700}}};  // a panel on the left
+  for (const auto& [area, frame, scale, place] : cases) {
+    const PixelBox window = windowPlace({area, frame}, scale);
+    EXPECT_EQ(Place(window.x, window.y, window.width, window.height), place)
+        << area.width << " x " << area.height << " at " << scale;
+  }
 }

@@ -22,9 +22,6 @@ void vertex(double x, double y) {
   glVertex2f(static_cast<float>(x * camera.unit), static_cast<float>(y * camera.unit));
 }
 
-// Pixels of the window as designed, on this screen.
-int scaled(int pixels) { return static_cast<int>(std::lround(pixels * displayScale())); }
-
 // Points are 4 pixels of the window as designed, lines 1, or as near to it
 // as the OpenGL in use draws them (WebGL's lines are mostly 1 device pixel).
 constexpr double kPointSize = 4;
@@ -99,10 +96,13 @@ void display() {
 }
 
 void startViewer(int argc, char** argv) {
+  const Desktop desktop = desktopFor(argc, argv);
   glutInit(&argc, argv);
   glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-  glutInitWindowSize(scaled(1024), scaled(700));
-  glutInitWindowPosition(scaled(100), scaled(50));
+  // The whole window on the screen, however small the screen.
+  const PixelBox window = windowPlace(desktop, displayScale());
+  glutInitWindowSize(window.width, window.height);
+  glutInitWindowPosition(window.x, window.y);
   glutCreateWindow("Geometrija - prikaz zadatka");
   glClearColor(0.9f, 0.9f, 0.8f, 0.0f);
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "window_place.h"
+
 // Opens the window, frames the camera from the scene's corners as they stand
 // now, and hands control to GLUT. Never returns: closing the window ends the
 // process with status 0.
@@ -11,9 +13,16 @@ void reshape(int w, int h);
 // current one.
 void setColor(int code);
 
+// What the window system tells of the screen the window opens on. Each
+// target has its own (x11/, windows/, web/). Read before GLUT takes its
+// options from the command line, so that X11's comes from the display GLUT
+// opens (-display).
+Desktop desktopFor(int argc, char** argv);
+
 // Device pixels to one pixel of the window as it is designed (1024 x 700,
 // 4-pixel points), so that it looks as large on every screen and is drawn
-// with every pixel. Each target has its own: 1 on X11, which has no one
-// convention for it; the system's scale on Windows; the page's device pixels
-// to a CSS pixel in a browser, which may change while the window is open.
+// with every pixel. Each target has its own: Xft.dpi / 96 on X11, as its
+// desktops tell their programs; the system's scale on Windows; the page's
+// device pixels to a CSS pixel in a browser, which may change while the
+// window is open.
 double displayScale();

@@ -4,6 +4,7 @@
 #include <emscripten.h>
 
 #include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -117,6 +118,9 @@ EM_JS(double, pagePixelRatio, (), { return Module.pixelRatio; });
 }  // namespace
 
 double displayScale() { return pagePixelRatio(); }
+
+// The page gives the window its room itself (page.js): nothing here bounds it.
+Desktop desktopFor(int /*argc*/, char** /*argv*/) { return {{0, 0, INT_MAX, INT_MAX}, {}}; }
 
 int main(int argc, char** argv) {
   static Typed typed;

@@ -1,0 +1,36 @@
+#pragma once
+
+// Where the window opens on a screen that may be too small for it. Plain
+// values and a plain function, so the rule is tested without a window.
+
+// A box of device pixels: its top-left corner and its size.
+struct PixelBox {
+  int x;
+  int y;
+  int width;
+  int height;
+};
+
+// What the window system draws around a window's client area, in device
+// pixels.
+struct FrameEdges {
+  int left;
+  int top;
+  int right;
+  int bottom;
+};
+
+// The screen as the window system tells it before the window opens: where a
+// window's frame may lie (the screen without its taskbar or panels), and the
+// frame it draws.
+struct Desktop {
+  PixelBox workArea;
+  FrameEdges frame;
+};
+
+// The window GLUT is asked for: its frame's top-left corner (x, y) and its
+// client area's size. As designed, 1024 x 700 with the frame at (100, 50),
+// times `scale`, where the work area holds that; otherwise the largest client
+// area of the designed shape whose frame the work area holds, never larger
+// than designed, moved as little as it takes for the frame to lie inside.
+PixelBox windowPlace(const Desktop& desktop, double scale);
