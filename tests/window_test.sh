@@ -1,66 +1,103 @@
 #!/usr/bin/env bash
 # Runs the program on the X display in DISPLAY and looks at its window as a
-# person does, for five of the cases: finds it by its title, checks where it
-# opened, reads its pixels with xwd at three sizes for frame_check to judge,
-# then closes it with the window manager's close message. The program must
-# then have printed the case's output and end with status 0.
-# A program whose name ends in .exe is a Windows one: Windows puts the
-# window's frame, not its client area, where GLUT is told, and by wine's
-# metrics the frame has a 4-pixel left edge and a top of 4 + 19.
-# With SCALE=1.5 the program runs on a screen scaled to 150 % (which
-# scripts/test makes for wine): once, as it opens, 1536 x 1050 at (150, 75)
-# and wine's frame there (5, and 5 + 28), its points 6 pixels wide; a
-# Windows program must say in its manifest that it draws at that scale.
-# Usage: [SCALE=1.5] window_test.sh FRAME_CHECK CLOSE_WINDOW PROGRAM...
+# person does, on each screen below: makes the screen, runs the program on
+# the cases, finds its window by its title, checks where it opened and how
+# large, reads its pixels with xwd as it opened (and resized, where the row
+# says) for frame_check to judge, then closes it with the window manager's
+# close message. The program must then have printed the case's output and
+# end with status 0.
+# On X11 the screen's scale is Xft.dpi, and with no window manager, as here,
+# a window has no frame. A program whose name ends in .exe is a Windows one:
+# its scale is wine's LogPixels, it must say in its manifest that it draws at
+# that scale, and Windows puts the window's frame, not its client area, where
+# GLUT is told; wine's frame is 4 pixels at the sides and the bottom and 23 at
+# the top at 96 dpi, 5 and 33 at 144.
+# Usage: window_test.sh FRAME_CHECK CLOSE_WINDOW PROGRAM...
 set -u
 cases=$(cd "$(dirname "$0")/cases" && pwd)
 frame_check=$1
 close_window=$2
 shift 2
 printed=$(mktemp)
-trap 'rm -f "$printed"' EXIT
 failed=0
 fail() {
-  echo "FAILED${scene:+ $scene}: $*"
+  echo "FAILED $screen, $scene: $*"
   failed=$((failed + 1))
 }
-scenes=(examples/{quadratic,tall,roomy,huge,tiny})
-sizes=("1024 700" "500 700" "1180 400")
-corner="100,50"
-[[ ${*: -1} == *.exe ]] && corner="104,73"
-if [ "${SCALE:-1}" = 1.5 ]; then
-  scenes=(examples/quadratic) sizes=("1536 1050") corner="155,108"
+
+# Each screen: its size; its work area, the screen but a taskbar or a panel
+# (x,y,w,h; - for all of it); its dots per inch (96: one to one); the cases;
+# the sizes the window is then given; and where the client area must open
+# and how large (x,y,w,h), for a Linux and for a Windows program.
+screens=(
+  "1920x1200 - 96 quadratic,tall,roomy,huge,tiny 500x700,1180x400 100,50,1024,700 104,73,1024,700"
+  "1920x1200 - 144 quadratic - 150,75,1536,1050 155,108,1536,1050"
+  "1920x1080 0,0,1920,1008 144 quadratic - 150,0,1378,942 155,33,1418,970"
+  "1366x768 0,0,1366,728 96 quadratic - 100,0,1000,684 104,24,1024,700"
+)
+# The frame's left, top, right and bottom edges at each scale.
+declare -A frames=([96]="0 0 0 0" [144]="0 0 0 0")
+windows=$([[ ${*: -1} == *.exe ]] && echo 1)
+if [ -n "$windows" ]; then
+  frames=([96]="4 23 4 4" [144]="5 33 5 5")
   grep -q '<dpiAware[^>]*>true</dpiAware>' "${*: -1}" || fail "no DPI awareness in its manifest"
 fi
-for scene in "${scenes[@]}"; do
-  timeout 60 "$@" <"$cases/$scene.answers" >"$printed" 2>/dev/null &
-  program=$!
-  # xdotool ends when a window it reads vanishes (wine's passing ones do): it looks again, for 60 s.
-  # Each look waits in one connection, so that the X server never stands empty and resets.
-  deadline=$((SECONDS + 60))
-  until found=$(timeout 60 xdotool search --sync --onlyvisible --name '^Geometrija - prikaz zadatka$' \
-    getwindowgeometry --shell 2>/dev/null) || [ $SECONDS -ge $deadline ]; do sleep 0.1; done
-  [ -n "$found" ] || fail "no window showed"
-  eval "$found"
-  [ "${X:-},${Y:-}" = "$corner" ] || fail "the window opened at ${X:-},${Y:-}"
-  # First as the window opened, then resized.
-  for size in "${sizes[@]}"; do
-    [ "$size" = "${sizes[0]}" ] || xdotool windowsize "${WINDOW:-0}" $size 2>/dev/null
-    for _ in $(seq 100); do  # up to 5 s for a frame of that size that shows every probe
-      framed=$(xwd -silent -id "${WINDOW:-0}" 2>/dev/null | xwdtopnm 2>/dev/null |
-        "$frame_check" "$cases/$scene.answers" "${SCALE:-1}" 2>&1)
-      [[ $framed == "${size/ / x }: wrong 0 "* ]] && break
-      sleep 0.05
+
+# The screen's size (Xvfb's modes, added once a display), work area and scale.
+make_screen() {
+  xrandr --newmode "$1" 0 "${1%x*}" 0 0 0 "${1#*x}" 0 0 0 2>/dev/null
+  xrandr --addmode screen "$1" 2>/dev/null
+  xrandr --output screen --mode "$1"
+  [ "$2" = - ] && xprop -root -remove _NET_WORKAREA 2>/dev/null ||
+    xprop -root -f _NET_WORKAREA 32c -set _NET_WORKAREA "$2"
+  [ -n "$windows" ] &&
+    "${@:4}" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$3" /f >/dev/null
+  xrdb -remove
+  [ "$3" = 96 ] || [ -n "$windows" ] || echo "Xft.dpi: $3" | xrdb -merge
+}
+trap 'make_screen 1920x1200 - 96 "${@:1:$#-1}"; rm -f "$printed"' EXIT
+
+for row in "${screens[@]}"; do
+  read -r screen area dpi scenes resized opened opened_windows <<<"$row"
+  make_screen "$screen" "$area" "$dpi" "${@:1:$#-1}"
+  [ -n "$windows" ] && opened=$opened_windows
+  IFS=, read -r _ _ w h <<<"$opened"
+  read -r left top right bottom <<<"${frames[$dpi]}"
+  IFS=, read -r ax ay aw ah <<<"${area/-/0,0,${screen/x/,}}"
+  scale=$(echo "$dpi" | awk '{print $1 / 96}')
+  for scene in ${scenes//,/ }; do
+    timeout 60 "$@" <"$cases/examples/$scene.answers" >"$printed" 2>/dev/null &
+    program=$!
+    # xdotool ends when a window it reads vanishes (wine's passing ones do): it looks again, for 60 s.
+    # Each look waits in one connection, so that the X server never stands empty and resets.
+    deadline=$((SECONDS + 60))
+    until found=$(timeout 60 xdotool search --sync --onlyvisible --name '^Geometrija - prikaz zadatka$' \
+      getwindowgeometry --shell 2>/dev/null) || [ $SECONDS -ge $deadline ]; do sleep 0.1; done
+    [ -n "$found" ] || fail "no window showed"
+    WINDOW=0 X=-1 Y=-1 WIDTH=0 HEIGHT=0
+    eval "$found"
+    [ "$X,$Y,$WIDTH,$HEIGHT" = "$opened" ] ||
+      fail "the window opened at $X,$Y as $WIDTH x $HEIGHT, not at $opened"
+    ((X - left >= ax && Y - top >= ay && X + WIDTH + right <= ax + aw && Y + HEIGHT + bottom <= ay + ah)) ||
+      fail "its frame lies outside the work area $ax,$ay,$aw,$ah"
+    # First as the window opened, then resized.
+    for size in "${w}x$h" ${resized//[-,]/ }; do
+      [ "$size" = "${w}x$h" ] || xdotool windowsize "$WINDOW" ${size/x/ } 2>/dev/null
+      for _ in $(seq 100); do  # up to 5 s for a frame of that size that shows every probe
+        framed=$(xwd -silent -id "$WINDOW" 2>/dev/null | xwdtopnm 2>/dev/null |
+          "$frame_check" "$cases/examples/$scene.answers" "$scale" 2>&1)
+        [[ $framed == "${size/x/ x }: wrong 0 "* ]] && break
+        sleep 0.05
+      done
+      [[ $framed == "${size/x/ x }:"* ]] || fail "no frame of ${size/x/ x } showed: $framed"
+      [[ $framed == *": wrong 0 "* ]] || fail "probes not in their colour: $framed"
+      [[ $framed != *" blue 0 "* ]] || fail "no Blue edge to look at: $framed"
+      [[ $framed != *" magenta 0" ]] || fail "no Magenta edge to look at: $framed"
     done
-    [[ $framed == "${size/ / x }:"* ]] || fail "no frame of ${size/ / x } showed: $framed"
-    [[ $framed == *": wrong 0 "* ]] || fail "probes not in their colour: $framed"
-    [[ $framed != *" blue 0 "* ]] || fail "no Blue edge to look at: $framed"
-    [[ $framed != *" magenta 0" ]] || fail "no Magenta edge to look at: $framed"
+    "$close_window" "$WINDOW"
+    wait "$program" || fail "status $? after the window closed"
+    sed -z 's/\r\n/\n/g' "$printed" | cmp -s - "$cases/examples/$scene.stdout" || fail "it printed another output"
   done
-  "$close_window" "${WINDOW:-0}"
-  wait "$program" || fail "status $? after the window closed"
-  sed -z 's/\r\n/\n/g' "$printed" | cmp -s - "$cases/$scene.stdout" || fail "it printed another output"
-  unset X Y WINDOW
 done
 echo "the window of $*: $failed failures"
 [ "$failed" -eq 0 ]
