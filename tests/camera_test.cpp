@@ -51,13 +51,15 @@ TEST(Camera, FramingClippingAndColours) {
 }
 
 // The work area, the frame and the scale, then where the window's frame goes
-// and how large its client area is. Wine's frames: 4, 23 at 100 %, 5, 33 at 150 %.
+// and how large its client area is. Wine's frames: 4, 23 at 100 %, 5, 33 at
+// 150 %. Then the scale of a screen's dots per inch.
 TEST(Window, OpensWhollyInsideTheWorkArea) {
   using Place = std::tuple<int, int, int, int>;
   const std::tuple<PixelBox, FrameEdges, double, Place> cases[] = {
       {{0, 0, 1920, 1200}, {4, 23, 4, 4}, 1, {100, 50, 1024, 700}},      // holds it: as designed
       {{0, 0, 1920, 1008}, {5, 33, 5, 5}, 1.5, {150, 0, 1418, 970}},     // a taskbar under it
       {{0, 0, 1366, 728}, {4, 23, 4, 4}, 1, {100, 1, 1024, 700}},        // only moved up
+      {{0, 0, 20, 20}, {4, 23, 4, 4}, 1, {11, 0, 1, 1}},                 // no room at all
       {{0, 0, 800, 600}, {4, 23, 4, 4}, 1, {0, 32, 792, 541}},           // the width binds
       {{200, 30, 1720, 1050}, {4, 23, 4, 4}, 1, {200, 50, 1024, 700}}};  // a panel on the left
   for (const auto& [area, frame, scale, place] : cases) {
@@ -65,4 +67,7 @@ TEST(Window, OpensWhollyInsideTheWorkArea) {
     EXPECT_EQ(Place(window.x, window.y, window.width, window.height), place)
         << area.width << " x " << area.height << " at " << scale;
   }
+  EXPECT_EQ(scaleForDpi(144), 1.5);
+  for (const double unreadable : {0.0, -96.0, std::nan(""), HUGE_VAL})
+    EXPECT_EQ(scaleForDpi(unreadable), 1) << unreadable;
 }

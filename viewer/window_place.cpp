@@ -17,6 +17,8 @@ int inside(int designed, int start, int room) {
 
 }  // namespace
 
+double scaleForDpi(double dpi) { return dpi > 0 && std::isfinite(dpi) ? dpi / 96 : 1; }
+
 PixelBox windowPlace(const Desktop& desktop, double scale) {
   const auto scaled = [&](long long pixels) {
     return static_cast<int>(std::lround(static_cast<double>(pixels) * scale));

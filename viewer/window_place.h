@@ -28,6 +28,10 @@ struct Desktop {
   FrameEdges frame;
 };
 
+// Device pixels to a designed pixel on a screen of `dpi` dots per inch (96 is
+// one to one); 1 where that is not a positive number.
+double scaleForDpi(double dpi);
+
 // The window GLUT is asked for: its frame's top-left corner (x, y) and its
 // client area's size. As designed, 1024 x 700 with the frame at (100, 50),
 // times `scale`, where the work area holds that; otherwise the largest client

@@ -23,7 +23,7 @@ double displayScale() {
     HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
     ReleaseDC(nullptr, screen);
-    return dpi / 96.0;
+    return scaleForDpi(dpi);
   }();
   return scale;
 }

@@ -38,7 +38,7 @@ double scaleOf(Display* display) {
     dpi = std::strtod(value.addr, nullptr);
   }
   XrmDestroyDatabase(database);
-  return dpi > 0 && std::isfinite(dpi) ? dpi / 96 : 1;
+  return scaleForDpi(dpi);
 }
 
 PixelBox workAreaOf(Display* display) {
