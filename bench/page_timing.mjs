@@ -2,7 +2,9 @@
 // window, at degree 3 and at degree 50, in chromium: each run opens the page
 // with every answer but the last in its link, types the last one, and times
 // the Enter to the first animation frame after the window's first drawing
-// call. Prints each run and the median of each degree.
+// call. Then, at degree 50, how long a redraw takes once the browser window
+// is resized: from the frame's clear to the return of its last draw call.
+// Prints each run, the median of each, and the WebGL draw calls of a frame.
 // Usage: node bench/page_timing.mjs PAGE [RUNS] (RUNS defaults to 5); uses the
 // browser test's puppeteer-core (tests/web, `npm ci --prefix tests/web`).
 import { createRequire } from "node:module";
@@ -18,11 +20,17 @@ const points50 = Array.from({ length: 51 }, (_, i) => `${2 * i}+${100 - 2 * i}`)
 const degrees = { 3: "3+0+0+0+1+1+1+1+0+0", 50: `50+${points50}+0` };
 
 // Before the page runs: the time of the last Enter, then of the frame after
-// the first drawing call that follows it.
+// the first drawing call that follows it; and each frame after the Enter,
+// from its clear to its last draw call's return, with its draw calls.
 function timeTheWindow() {
-  window.timing = {};
+  window.timing = { frames: [] };
   addEventListener("keydown", (e) => { if (e.key === "Enter") window.timing.enter = performance.now(); }, true);
-  for (const context of [WebGLRenderingContext, WebGL2RenderingContext])
+  for (const context of [WebGLRenderingContext, WebGL2RenderingContext]) {
+    const clear = context.prototype.clear;
+    context.prototype.clear = function (...args) {
+      if (window.timing.enter !== undefined) window.timing.frames.push({ start: performance.now(), calls: 0 });
+      return clear.apply(this, args);
+    };
     for (const name of ["drawArrays", "drawElements"]) {
       const draw = context.prototype[name];
       context.prototype[name] = function (...args) {
@@ -30,9 +38,13 @@ function timeTheWindow() {
           window.timing.drawn = 0;
           requestAnimationFrame(() => (window.timing.drawn = performance.now()));
         }
-        return draw.apply(this, args);
+        const drawn = draw.apply(this, args);
+        const frame = window.timing.frames.at(-1);
+        if (frame) Object.assign(frame, { calls: frame.calls + 1, end: performance.now() });
+        return drawn;
       };
     }
+  }
 }
 
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
@@ -53,8 +65,19 @@ try {
       await tab.waitForFunction(() => window.timing.drawn > 0, { timeout: 10000 });
       times.push(await tab.evaluate(() => window.timing.drawn - window.timing.enter));
     }
-    console.log(`degree ${degree}: ${times.map((t) => t.toFixed(0)).join(", ")} ms; median ${median(times).toFixed(0)} ms`);
+    const calls = await tab.evaluate(() => window.timing.frames.at(-1).calls);
+    console.log(`degree ${degree}: ${times.map((t) => t.toFixed(0)).join(", ")} ms; median ${median(times).toFixed(0)} ms;` +
+      ` ${calls} draw calls a frame`);
   }
+  // The last page, at degree 50, redrawn at another size.
+  const redraws = [];
+  for (let run = 0; run < runs; ++run) {
+    const before = await tab.evaluate(() => window.timing.frames.length);
+    await tab.setViewport({ width: run % 2 ? 1440 : 1300, height: 760 });
+    await tab.waitForFunction((n) => window.timing.frames.length > n && window.timing.frames.at(-1).end, {}, before);
+    redraws.push(await tab.evaluate(() => window.timing.frames.at(-1).end - window.timing.frames.at(-1).start));
+  }
+  console.log(`degree 50, redrawn: ${redraws.map((t) => t.toFixed(1)).join(", ")} ms; median ${median(redraws).toFixed(1)} ms`);
 } finally {
   await browser.close();
 }
