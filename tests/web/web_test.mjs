@@ -5,8 +5,8 @@
 // with refused amounts, one per Enter; the console panel must show what a
 // terminal shows for them (tests/cases), the first prompt must show within
 // 1 s, the canvas must frame the scene at its first size and after the
-// browser window is narrowed, as shown and as saved (its own image), and no
-// error may escape the page. Printed (chromium and firefox; WebKitWebDriver
+// browser window is narrowed, as shown and as saved (its own image), drawn
+// in a few draw calls, and no error may escape the page. Printed (chromium and firefox; WebKitWebDriver
 // cannot print), it is one page with the transcript and the framed picture.
 // axe-core must find nothing against WCAG 2.1 A and AA before the dialogue
 // and after it; what axe does not judge is looked at directly: the
@@ -55,12 +55,21 @@ const picture = "Slika zadatka: kriva stepena 2 je crvena, njene kontrolne tacke
   "poligon plav. Prvi deo krive uvecan je za 1, drugi za 0: tacke uvecanih poligona su crne, stranice " +
   "magenta, a uvecani prvi deo je plav, preko crvene krive.";
 
-// The copy's first script is the test's: it keeps what escapes the page, and
-// counts the console's text that is changed or removed instead of added to.
+// The copy's first script is the test's: it keeps what escapes the page,
+// counts the console's text that is changed or removed instead of added to,
+// and the WebGL draw calls of each frame (from one clear to the next).
 const url = "file://" + join(work, "geometrija.html");
 writeFileSync(join(work, "geometrija.html"), readFileSync(page, "utf8").replace("<head>", `<head><script>
   uncaught = [];
   rewritten = 0;
+  frames = [];
+  for (const name of ["clear", "drawArrays"]) {
+    const call = WebGLRenderingContext.prototype[name];
+    WebGLRenderingContext.prototype[name] = function (...args) {
+      if (name === "clear") frames.push(0); else if (frames.length) frames[frames.length - 1]++;
+      return call.apply(this, args);
+    };
+  }
   addEventListener("error", (e) => uncaught.push(e.message));
   addEventListener("unhandledrejection", (e) => uncaught.push(String(e.reason)));
   addEventListener("DOMContentLoaded", () => new MutationObserver((changes) => rewritten += changes.filter((c) =>
@@ -180,6 +189,9 @@ async function check(name, browser, more) {
     await expectRun(browser, name, answers, transcript);
     await expectAccessible(browser, name);
     assert.equal(await expectFramed(browser, name), "1024 x 700", `${name}: the canvas's first size`);
+    // A batch of lines and one of points for each colour, not a call for each shape.
+    const calls = await browser.evaluate(() => frames[frames.length - 1]);
+    assert.ok(calls <= 8, `${name}: ${calls} draw calls in a frame`);
     if (browser.pdf) await expectPrinted(browser, name, more && process.env.PAGE_PRINTOUT);
     if (more && process.env.PAGE_SCREENSHOT) writeFileSync(process.env.PAGE_SCREENSHOT, await browser.screenshot());
     await browser.resize(900, 800);  // narrow: the window below the console
