@@ -11,6 +11,8 @@
 // GL's own names are declared here without its headers, which only the viewer
 // includes.
 
+#include "gl_batch.h"
+
 #include <vector>
 
 namespace {
@@ -18,6 +20,7 @@ namespace {
 using Enum = unsigned;
 constexpr Enum kPoints = 0x0000;  // GL_POINTS
 constexpr Enum kLines = 0x0001;   // GL_LINES
+constexpr unsigned kColorAndDepth = 0x4000 | 0x0100;
 
 struct State {
   float rgb[3] = {1, 1, 1};
@@ -48,6 +51,8 @@ void __real_glPointSize(float size);
 void __real_glLineWidth(float width);
 void __real_glPopMatrix();
 void __real_glFlush();
+void glClearColor(float r, float g, float b, float a);
+void glClear(unsigned mask);
 
 }  // extern "C"
 
@@ -136,3 +141,11 @@ void __wrap_glFlush() {
 
 }  // extern "C"
 
+void drawNothing() {
+  apply(current);
+  draw(kPoints, points = {0, 0});
+  draw(kLines, lines = {0, 0, 0.5f, 0});
+  // The page's background, #2b2b2b, until the window draws.
+  glClearColor(43 / 255.0f, 43 / 255.0f, 43 / 255.0f, 1);
+  glClear(kColorAndDepth);
+}

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "dialogue.h"
+#include "gl_batch.h"
 #include "viewer.h"
 
 namespace {
@@ -30,13 +31,15 @@ EM_JS(void, dialogueOver, (const char* answers, int n, int r1, int r2, int drawn
 // Tells the page that the window is about to open.
 EM_JS(void, announceViewer, (), { Module.viewerStarting(); });
 
-// Whether the browser gives the page WebGL, which the window is drawn with.
-EM_JS(int, hasWebGL, (), {
-  try {
-    return document.createElement("canvas").getContext("webgl") ? 1 : 0;
-  } catch (e) {
-    return 0;
-  }
+// Whether the browser gives the page WebGL, which the window is drawn with:
+// whether it gives the window's context.
+EM_JS(int, hasWebGL, (), { return Module.windowContext() ? 1 : 0; });
+
+// Makes the window's GL context now, as GLUT would when the window opens (its
+// display mode's attributes), which GLUT then takes as made.
+EM_JS(void, makeContext, (), {
+  Browser.createContext(Module.canvas, true, true,
+                        {antialias : false, depth : true, stencil : false, alpha : false});
 });
 
 // What has been entered and not yet read.
@@ -105,17 +108,39 @@ std::string answersOf(const Point control[], int n, int r1, int r2) {
 int viewerArgc;
 char** viewerArgv;
 
-// GLUT hands control back to the browser by throwing; from a timer, not
-// from the awaited dialogue, the runtime catches that as it should.
-void openWindow(void*) {
-  announceViewer();
-  startViewer(viewerArgc, viewerArgv);
-}
+// Opens the window once the dialogue's call has returned, before the browser
+// draws its next frame, so that the window's first frame is that one. GLUT
+// hands control back to the browser by throwing, which the runtime catches
+// in a callback of its own, not in the awaited dialogue.
+EM_JS(void, openWindowSoon, (), { queueMicrotask(function() { callUserCallback(_openWindow); }); });
+
+bool windowOpened = false;
+
+// Once the first question has been drawn on the page.
+EM_JS(void, prepareWindowSoon, (), {
+  requestAnimationFrame(
+      function() { setTimeout(function() { callUserCallback(_prepareWindow); }); });
+});
 
 // Device pixels to a CSS pixel of the canvas, as the page last sized it.
 EM_JS(double, pagePixelRatio, (), { return Module.pixelRatio; });
 
 }  // namespace
+
+// What the window's first frame needs, made while the student reads the
+// first question, unless answers from a link have opened the window first.
+extern "C" EMSCRIPTEN_KEEPALIVE void prepareWindow() {
+  if (!windowOpened && hasWebGL() != 0) {
+    makeContext();
+    drawNothing();
+  }
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE void openWindow() {
+  windowOpened = true;
+  announceViewer();
+  startViewer(viewerArgc, viewerArgv);
+}
 
 double displayScale() { return pagePixelRatio(); }
 
@@ -123,6 +148,7 @@ double displayScale() { return pagePixelRatio(); }
 Desktop desktopFor(int /*argc*/, char** /*argv*/) { return {{0, 0, INT_MAX, INT_MAX}, {}}; }
 
 int main(int argc, char** argv) {
+  prepareWindowSoon();
   static Typed typed;
   const Console console{fopencookie(&typed, "r", {readTyped, nullptr, nullptr, nullptr}),
                         unbuffered(writeOut), unbuffered(writeErr)};
@@ -146,6 +172,6 @@ int main(int argc, char** argv) {
   }
   viewerArgc = argc;
   viewerArgv = argv;
-  emscripten_async_call(openWindow, nullptr, 0);
+  openWindowSoon();
   return 0;
 }

@@ -133,6 +133,18 @@
 
   Object.assign(Module, {
     canvas,
+    // The window's context, made when first asked for: web/main.cpp asks
+    // while the student reads the first question, so that the picture
+    // follows the last answer at once. Null without WebGL. It keeps what was
+    // drawn, so that the canvas's own image is the picture on the screen: to
+    // save, copy or print.
+    windowContext() {
+      if (Module.preinitializedWebGLContext === undefined) {
+        Module.preinitializedWebGLContext = canvas.getContext("webgl", { alpha: false, depth: true,
+          stencil: false, antialias: false, preserveDrawingBuffer: true });
+      }
+      return Module.preinitializedWebGLContext;
+    },
     nextLine() {
       if (linked) {
         enter(linked + "\n");
@@ -165,13 +177,9 @@
         : "Slika zadatka ne moze da se prikaze jer pregledac ne nudi WebGL.");
     },
     // GLUT opens the window at 1024 x 700 (times the ratio); once it has
-    // drawn, it takes the page's room. Its context keeps what was drawn, so
-    // that the canvas's own image is the picture on the screen: to save,
-    // copy or print.
+    // drawn, it takes the page's room.
     viewerStarting() {
       viewerStarted = true;
-      Module.preinitializedWebGLContext = canvas.getContext("webgl", { alpha: false, depth: true,
-        stencil: false, antialias: false, preserveDrawingBuffer: true });
       setTimeout(fitWindow, 0);
     },
   });
