@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "geometry_assertions.h"
+#include "dialogue_run.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string transcript = converse(std::string(reinterpret_cast<const char*>(data), size));

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "camera.h"
-#include "geometry_assertions.h"
+#include "dialogue_run.h"
 #include "window_place.h"
 
 TEST(Camera, FramingClippingAndColours) {

@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "camera.h"
-#include "geometry_assertions.h"
+#include "dialogue_run.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Runs the program on the X display in DISPLAY and looks at its window as a
-# person does, on each screen below: makes the screen, runs the program on
+# Runs the program on the X display in DISPLAY (without one, on a private
+# display of its own) and looks at its window as a person does, on each screen below: makes the screen, runs the program on
 # the cases, finds its window by its title, checks where it opened and how
 # large, reads its pixels with xwd as it opened (and resized, where the row
 # says) for frame_check to judge, then closes it with the window manager's
@@ -14,7 +14,8 @@
 # the top at 96 dpi, 5 and 33 at 144.
 # Usage: window_test.sh FRAME_CHECK CLOSE_WINDOW PROGRAM...
 set -u
-cases=$(cd "$(dirname "$0")/cases" && pwd)
+here=$(cd "$(dirname "$0")" && pwd)
+cases=$(cd "$here/../cases" && pwd)
 frame_check=$1
 close_window=$2
 shift 2
@@ -25,7 +26,7 @@ fail() {
   failed=$((failed + 1))
 }
 
-# Each screen: its size; its work area, the screen but a taskbar or a panel
+# Each screen, the first as the display starts: its size; its work area, the screen but a taskbar or a panel
 # (x,y,w,h; - for all of it); its dots per inch (96: one to one); the cases;
 # the sizes the window is then given; and where the client area must open
 # and how large (x,y,w,h), for a Linux and for a Windows program.
@@ -55,7 +56,12 @@ make_screen() {
   xrdb -remove
   [ "$3" = 96 ] || [ -n "$windows" ] || echo "Xft.dpi: $3" | xrdb -merge
 }
-trap 'make_screen 1920x1200 - 96 "${@:1:$#-1}"; rm -f "$printed"' EXIT
+# Without a display, on a private one of its own, which the first screen is.
+if [ -z "${DISPLAY:-}" ]; then
+  source "$here/display.sh"
+  start_private_display || exit 1
+fi
+trap 'make_screen "${screens[0]%% *}" - 96 "${@:1:$#-1}"; rm -f "$printed"; kill ${XVFB_PID:-} 2>/dev/null' EXIT
 
 for row in "${screens[@]}"; do
   read -r screen area dpi scenes resized opened opened_windows <<<"$row"
@@ -96,7 +102,8 @@ for row in "${screens[@]}"; do
     done
     "$close_window" "$WINDOW"
     wait "$program" || fail "status $? after the window closed"
-    sed -z 's/\r\n/\n/g' "$printed" | cmp -s - "$cases/examples/$scene.stdout" || fail "it printed another output"
+    [ -z "$windows" ] || sed -i -z 's/\r\n/\n/g' "$printed"
+    cmp -s "$printed" "$cases/examples/$scene.stdout" || fail "it printed another output"
   done
 done
 echo "the window of $*: $failed failures"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "geometry_assertions.h"
+#include "dialogue_run.h"
 
 // What a run records for the window; what it prints is in tests/cases. The
 // colours are counted by the colour table's own codes.

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "bezier.h"
-#include "geometry_assertions.h"
+#include "dialogue_run.h"
 #include "trace.h"
 
 static std::string listing(Point P[], int n, int r1, int r2) {

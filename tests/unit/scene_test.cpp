@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "geometry_assertions.h"
+#include "dialogue_run.h"
 
 TEST(Scene, RecordsCopiesAndWidensTheCornersStrictly) {
   scene = Scene();
