@@ -24,29 +24,39 @@ ensure_packages() {
       "${missing[@]}" >&2
 }
 
-# What building the program and its tests needs.
-BUILD_PACKAGES=(cmake make g++ libhwy-dev libgtest-dev libbenchmark-dev freeglut3-dev
-  libglu1-mesa-dev libgl1-mesa-dev libx11-dev)
+# Installs what building this source tree and checking it need, as
+# debian/control's Build-Depends say, with apt's own command, when dpkg finds
+# them not all there. Arguments go to both, for another architecture or build
+# profile: `ensure_build_deps -P nocheck` is what building alone needs.
+ensure_build_deps() {
+  ensure_packages dpkg-dev
+  dpkg-checkbuilddeps "$@" 2>/dev/null && return 0
+  echo "Installing what debian/control says building needs${*:+ ($*)}" >&2
+  as_root apt-get update -qq &&
+    DEBIAN_FRONTEND=noninteractive as_root apt-get build-dep -y -qq --no-install-recommends \
+      "$@" ./ >&2
+}
 
-# What the window test drives the window with, makes its screens with
-# (xrandr, xprop, xrdb) and reads it by, on a display of its own (xvfb-run,
-# which needs xauth).
-WINDOW_TEST_PACKAGES=(xvfb xauth xdotool x11-apps x11-utils x11-xserver-utils netpbm libx11-dev)
+# A configure preset's build folder, as CMakePresets.json names it.
+preset_dir() {
+  cmake -D PRESET="$1" -P cmake/preset_dir.cmake 2>&1
+}
 
 # Cross-building for arm64 with Debian's toolchain and the arm64 libraries
-# beside the host's, and running the result under qemu.
+# beside the host's (debian/control's, for a cross build), and running the
+# result under qemu.
 ensure_arm64_packages() {
   dpkg --print-foreign-architectures | grep -qx arm64 || as_root dpkg --add-architecture arm64
-  ensure_packages g++-aarch64-linux-gnu qemu-user libhwy-dev:arm64 libgtest-dev:arm64 \
-    freeglut3-dev:arm64 libglu1-mesa-dev:arm64 libgl1-mesa-dev:arm64 libx11-dev:arm64
+  ensure_packages g++-aarch64-linux-gnu qemu-user
+  ensure_build_deps -a arm64 -P cross
 }
 
 # The browser test's clients (puppeteer-core and selenium-webdriver, pinned
 # by tests/web's lockfile) and what they drive: Debian's chromium, firefox-esr
-# and WebKitGTK's MiniBrowser with its WebDriver; netpbm reads the screenshots
-# and poppler-utils the printed page.
+# and WebKitGTK's MiniBrowser with its WebDriver; poppler-utils reads the
+# printed page.
 ensure_web_test_client() {
-  ensure_packages chromium firefox-esr webkit2gtk-driver netpbm poppler-utils
+  ensure_packages chromium firefox-esr webkit2gtk-driver poppler-utils
   command -v npm >/dev/null || ensure_packages npm
   [ tests/web/node_modules/.package-lock.json -nt tests/web/package-lock.json ] ||
     npm ci --prefix tests/web --no-audit --no-fund >/dev/null
@@ -59,35 +69,29 @@ at_exit() {
   trap 'eval "$EXIT_ACTIONS"' EXIT
 }
 
-# What the emscripten build (the web preset) needs: the page, the program
-# under node and the tests.
-WEB_PACKAGES=(cmake make emscripten libhwy-dev googletest)
+# What the emscripten build (the web preset) needs besides what building
+# needs: the toolchain, and googletest's sources to build with it.
+ensure_web_packages() {
+  ensure_build_deps -P nocheck
+  ensure_packages emscripten googletest
+}
 
-# Starts a private X display of its own for this script (no window manager)
-# and exports DISPLAY; the server ends with the script. Once is enough. The
-# screen is larger than any window the tests make, frame included. It does
-# not reset when its last client leaves, which would refuse the next one.
-start_private_display() {
+# The tests' private X display for this script, ended with it.
+source tests/window/display.sh
+private_display() {
   [ -n "${XVFB_PID:-}" ] && return 0
-  local fifo
-  fifo=$(mktemp -u) && mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 1920x1200x24 -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
-  XVFB_PID=$!
-  at_exit 'kill "$XVFB_PID" 2>/dev/null'
-  local number
-  read -r -t 20 number <"$fifo" || { echo "Xvfb did not start" >&2; return 1; }
-  rm -f "$fifo"
-  export DISPLAY=":$number"
+  start_private_display && at_exit 'kill "$XVFB_PID" 2>/dev/null'
 }
 
 # Cross-building for Windows with Debian's MinGW-w64 and running the result
 # under wine; dpkg-dev unpacks the libraries' source packages.
 ensure_windows_packages() {
-  ensure_packages "${BUILD_PACKAGES[@]}" g++-mingw-w64-x86-64-posix wine wine64 dpkg-dev
+  ensure_build_deps -P nocheck
+  ensure_packages g++-mingw-w64-x86-64-posix wine wine64
 }
 
 # Where the Windows build and the static libraries it links live.
-WINDOWS_BUILD=build-windows
+WINDOWS_BUILD=$(preset_dir windows)
 
 # The machine's own deb entries for this release's suites (its codename,
 # -updates and -security), as apt reports them whatever its files' format,
