@@ -1,7 +1,8 @@
 #pragma once
 
-// What the tests share: points as comparable pairs, colour counts, the whole
-// dialogue on a given console input, and the README's example's answers.
+// A run of the dialogue, as the tests look at it: the whole dialogue on a
+// given console input and what it prints; what it records, as points that
+// compare as pairs and counts of a colour; and the README's example's answers.
 
 #include <algorithm>
 #include <cstdio>

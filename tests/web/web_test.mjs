@@ -6,8 +6,9 @@
 // terminal shows for them (tests/cases), the first prompt must show within
 // 1 s, the canvas must frame the scene at its first size and after the
 // browser window is narrowed, as shown and as saved (its own image), drawn
-// in a few draw calls, and no error may escape the page. Printed (chromium and firefox; WebKitWebDriver
-// cannot print), it is one page with the transcript and the framed picture.
+// in a few draw calls, and no error may escape the page. Printed (chromium
+// and firefox; WebKitWebDriver cannot print), it is one page with the
+// transcript and the framed picture.
 // axe-core must find nothing against WCAG 2.1 A and AA before the dialogue
 // and after it; what axe does not judge is looked at directly: the
 // placeholder's contrast, and in chromium, where the page has the focus, its
