@@ -21,7 +21,7 @@ while(name)
   if(NOT none)
     string(REPLACE "\${sourceDir}/" "" dir "${dir}")
     string(REPLACE "\${presetName}" "${PRESET}" dir "${dir}")
-    message("${dir}")
+    execute_process(COMMAND ${CMAKE_COMMAND} -E echo "${dir}")  # on standard output
     return()
   endif()
   # The first preset it inherits from, where the folder is named.

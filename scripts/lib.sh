@@ -39,7 +39,7 @@ ensure_build_deps() {
 
 # A configure preset's build folder, as CMakePresets.json names it.
 preset_dir() {
-  cmake -D PRESET="$1" -P cmake/preset_dir.cmake 2>&1
+  cmake -D PRESET="$1" -P cmake/preset_dir.cmake
 }
 
 # Cross-building for arm64 with Debian's toolchain and the arm64 libraries
@@ -85,13 +85,13 @@ private_display() {
 
 # Cross-building for Windows with Debian's MinGW-w64 and running the result
 # under wine; dpkg-dev unpacks the libraries' source packages.
+# WINDOWS_BUILD is where the Windows build and the static libraries it links
+# live.
 ensure_windows_packages() {
   ensure_build_deps -P nocheck
   ensure_packages g++-mingw-w64-x86-64-posix wine wine64
+  WINDOWS_BUILD=$(preset_dir windows)
 }
-
-# Where the Windows build and the static libraries it links live.
-WINDOWS_BUILD=$(preset_dir windows)
 
 # The machine's own deb entries for this release's suites (its codename,
 # -updates and -security), as apt reports them whatever its files' format,
