@@ -3,6 +3,8 @@
 // Where the window opens on a screen that may be too small for it. Plain
 // values and a plain function, so the rule is tested without a window.
 
+#include <climits>
+
 // A box of device pixels: its top-left corner and its size.
 struct PixelBox {
   int x;
@@ -27,6 +29,10 @@ struct Desktop {
   PixelBox workArea;
   FrameEdges frame;
 };
+
+// A desktop that bounds no window: where the screen is unknown, or where the
+// page gives the window its room itself.
+constexpr Desktop kUnbounded{{0, 0, INT_MAX, INT_MAX}, {0, 0, 0, 0}};
 
 // Device pixels to a designed pixel on a screen of `dpi` dots per inch (96 is
 // one to one); 1 where that is not a positive number.

@@ -4,7 +4,6 @@
 #include <emscripten.h>
 
 #include <algorithm>
-#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -145,7 +144,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE void openWindow() {
 double displayScale() { return pagePixelRatio(); }
 
 // The page gives the window its room itself (page.js): nothing here bounds it.
-Desktop desktopFor(int /*argc*/, char** /*argv*/) { return {{0, 0, INT_MAX, INT_MAX}, {}}; }
+Desktop desktopFor(int /*argc*/, char** /*argv*/) { return kUnbounded; }
 
 int main(int argc, char** argv) {
   prepareWindowSoon();

@@ -7,7 +7,6 @@
 #include <X11/Xlib.h>
 #include <X11/Xresource.h>
 
-#include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -16,6 +15,7 @@
 
 namespace {
 
+// Read with the work area by desktopFor, which the viewer asks first.
 double scale = 1;
 
 // A window manager's frame cannot be measured before the window is mapped:
@@ -78,7 +78,7 @@ Desktop desktopFor(int argc, char** argv) {
   Display* display = XOpenDisplay(name);
   if (display == nullptr) {
     // GLUT says that it cannot open the display, and the program ends.
-    return {{0, 0, INT_MAX, INT_MAX}, {}};
+    return kUnbounded;
   }
   scale = scaleOf(display);
   const PixelBox area = workAreaOf(display);
