@@ -3,7 +3,10 @@
 bool runCurveDialogue(Point control[], int& n, const Console& console) {
   int degree = 0;
   const bool complete = askUntilAccepted(
-      console, [&] { std::fputs("Unesite stepen Beizerove krive ", console.out); },
+      console,
+      [&] {
+        std::fputs("Unesite stepen Beizerove krive ", console.out);
+      },
       [&] {
         const Answer answer = readInt(console.in, degree);
         if (answer == Answer::kAccepted && (degree < 0 || degree > kMaxDegree)) {
@@ -20,7 +23,10 @@ bool runCurveDialogue(Point control[], int& n, const Console& console) {
   for (int i = 1; i <= n + 1; ++i) {
     Point& p = control[i - 1];
     const bool read = askUntilAccepted(
-        console, [&] { std::fprintf(console.out, "Unesite koordinate %d. kontrolne tacke:\n", i); },
+        console,
+        [&] {
+          std::fprintf(console.out, "Unesite koordinate %d. kontrolne tacke:\n", i);
+        },
         [&] {
           // Both coordinates are asked again when either is bad.
           float x = 0;

@@ -12,7 +12,10 @@ bool askAmount(const Console& console, const char* prompt, int n, int& amount) {
                 "Greska: uvecanje mora biti ceo broj najvise %d (stepen dela krive najvise %d).\n",
                 largest, kMaxDegree);
   return askUntilAccepted(
-      console, [&] { std::fputs(prompt, console.out); },
+      console,
+      [&] {
+        std::fputs(prompt, console.out);
+      },
       [&] {
         const Answer answer = readInt(console.in, amount);
         if (answer == Answer::kAccepted && amount > largest) {

@@ -83,7 +83,9 @@ Desktop desktopFor(int argc, char** argv) {
   scale = scaleOf(display);
   const PixelBox area = workAreaOf(display);
   XCloseDisplay(display);
-  const auto room = [](int pixels) { return static_cast<int>(std::lround(pixels * scale)); };
+  const auto room = [](int pixels) {
+    return static_cast<int>(std::lround(pixels * scale));
+  };
   return {area,
           {room(kFrameRoom.left), room(kFrameRoom.top), room(kFrameRoom.right),
            room(kFrameRoom.bottom)}};

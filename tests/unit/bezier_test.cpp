@@ -10,7 +10,9 @@
 #include "trace.h"
 
 static std::string listing(Point P[], int n, int r1, int r2) {
-  return printedBy([&](std::FILE* out) { splitAndElevate(P, n, r1, r2, out); });
+  return printedBy([&](std::FILE* out) {
+    splitAndElevate(P, n, r1, r2, out);
+  });
 }
 
 // What the listings of tests/cases cannot show: lone evaluations, and what
@@ -36,7 +38,9 @@ constexpr int kDegrees[] = {1, 2, 3, 7, 20, 50, 99};
 static std::vector<Point> randomPolygon(int n, std::mt19937& rng) {
   std::uniform_real_distribution<float> coordinate(-1000, 1000);
   std::vector<Point> P(kMaxPoints);
-  std::generate_n(P.begin(), n + 1, [&] { return Point(coordinate(rng), coordinate(rng)); });
+  std::generate_n(P.begin(), n + 1, [&] {
+    return Point(coordinate(rng), coordinate(rng));
+  });
   return P;
 }
 
@@ -56,7 +60,9 @@ static void chooseTarget(int64_t target) { hwy::SetSupportedTargetsForTest(targe
 TEST(Bezier, EveryTraceGivesTheBitsOfSingleEvaluations) {
   std::mt19937 rng(11);
   std::vector<float> t(kTraced), x(kTraced), y(kTraced);
-  std::generate(t.begin(), t.end(), [&] { return std::uniform_real_distribution<float>()(rng); });
+  std::generate(t.begin(), t.end(), [&] {
+    return std::uniform_real_distribution<float>()(rng);
+  });
   std::vector<std::vector<Point>> polygons, atT(std::size(kDegrees)), sampled(std::size(kDegrees));
   for (size_t d = 0; d < std::size(kDegrees); ++d) {
     polygons.push_back(randomPolygon(kDegrees[d], rng));
@@ -92,7 +98,9 @@ TEST(Bezier, EveryTraceGivesTheBitsOfSingleEvaluations) {
 TEST(Bezier, EndsElevationAndSplitKeepTheCurve) {
   std::mt19937 rng(5);
   // Within float rounding of such a curve: about 1e-3.
-  const auto apart = [](Point a, Point b) { return std::hypot(a.x - b.x, a.y - b.y); };
+  const auto apart = [](Point a, Point b) {
+    return std::hypot(a.x - b.x, a.y - b.y);
+  };
   for (const int n : kDegrees) {
     SCOPED_TRACE("degree " + std::to_string(n));
     std::vector<Point> P = randomPolygon(n, rng);

@@ -17,8 +17,9 @@ inline std::pair<float, float> xy(const Point& p) { return {p.x, p.y}; }
 // How many of the scene's points or segments have this colour.
 template <class Shapes>
 long countIn(const Shapes& shapes, int color) {
-  return std::count_if(shapes.begin(), shapes.end(),
-                       [&](const auto& s) { return s.color == color; });
+  return std::count_if(shapes.begin(), shapes.end(), [&](const auto& s) {
+    return s.color == color;
+  });
 }
 
 // A temporary file holding `text`, read from its start.

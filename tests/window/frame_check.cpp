@@ -108,11 +108,14 @@ int main(int argc, char** argv) {
     return false;
   };
   const auto edges = [&](int color) {
-    return std::count_if(probes.begin(), probes.end(),
-                         [&](const Probe& p) { return p.edge && p.color == color; });
+    return std::count_if(probes.begin(), probes.end(), [&](const Probe& p) {
+      return p.edge && p.color == color;
+    });
   };
   std::cout << w << " x " << h << ": wrong "
             << std::count_if(probes.begin(), probes.end(),
-                             [&](const Probe& p) { return !shown(p); })
+                             [&](const Probe& p) {
+                               return !shown(p);
+                             })
             << " blue " << edges(kBlue) << " magenta " << edges(kMagenta) << "\n";
 }
