@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 
 // Where the dialogue reads its answers and writes prompts and complaints.
@@ -9,7 +10,7 @@ struct Console {
   std::FILE* err = stderr;
 };
 
-enum class Answer { kAccepted, kRejected, kEndOfInput };
+enum class Answer : std::uint8_t { kAccepted, kRejected, kEndOfInput };
 
 // One answer is one white-space-delimited word that must be a number as a
 // whole: "3x" or "1,5" are rejected rather than read as 3 or 1.
