@@ -37,9 +37,10 @@ ensure_build_deps() {
       "$@" ./ >&2
 }
 
-# A configure preset's build folder, as CMakePresets.json names it.
+# A configure preset's build folder: build/PRESET, as CMakePresets.json's base
+# preset names every one.
 preset_dir() {
-  cmake -D PRESET="$1" -P cmake/preset_dir.cmake
+  echo "build/$1"
 }
 
 # Cross-building for arm64 with Debian's toolchain and the arm64 libraries

@@ -7,7 +7,7 @@
 # (its GLUT, or the program itself under Node.js): one more line on standard
 # error, which is not ours to compare. A Windows program's CR LF is read as
 # LF; any other program must end its lines with LF alone.
-# Usage: run.sh PROGRAM... (e.g. run.sh qemu-aarch64 build-arm64/geometrija)
+# Usage: run.sh PROGRAM... (e.g. run.sh qemu-aarch64 build/arm64/geometrija)
 set -u
 cases=$(cd "$(dirname "$0")" && pwd)
 out=$(mktemp)
