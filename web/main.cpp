@@ -15,8 +15,15 @@
 
 namespace {
 
-// The next line the user enters on the page, newline included; waits for it.
-EM_ASYNC_JS(char*, awaitLine, (), { return allocateUTF8(await Module.nextLine()); });
+// The next line the user enters on the page, newline included, in memory the
+// caller frees; waits for it.
+EM_ASYNC_JS(char*, awaitLine, (), {
+  const line = await Module.nextLine();
+  const size = lengthBytesUTF8(line) + 1;
+  const text = _malloc(size);
+  stringToUTF8(line, text, size);
+  return text;
+});
 
 // Shows text on the console panel at once, marked as a complaint when `error`.
 EM_JS(void, showOnPage, (const char* text, int size, int error),
