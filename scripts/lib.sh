@@ -52,12 +52,25 @@ ensure_arm64_packages() {
   ensure_build_deps -a arm64 -P cross
 }
 
+# The browser engines the browser test drives: those WEB_ENGINES names, all
+# three where it is not set.
+export WEB_ENGINES=${WEB_ENGINES:-chromium firefox webkit}
+
 # The browser test's clients (puppeteer-core and selenium-webdriver, pinned
-# by tests/web's lockfile) and what they drive: Debian's chromium, firefox-esr
-# and WebKitGTK's MiniBrowser with its WebDriver; poppler-utils reads the
-# printed page.
+# by tests/web's lockfile) and what they drive, Debian's chromium, firefox-esr
+# and WebKitGTK's MiniBrowser with its WebDriver, as WEB_ENGINES asks;
+# poppler-utils reads the printed page.
 ensure_web_test_client() {
-  ensure_packages chromium firefox-esr webkit2gtk-driver poppler-utils
+  local -A browsers=([chromium]=chromium [firefox]=firefox-esr [webkit]=webkit2gtk-driver)
+  local engine packages=(poppler-utils)
+  for engine in $WEB_ENGINES; do
+    [ -n "${browsers[$engine]:-}" ] || {
+      echo "no browser engine '$engine'; WEB_ENGINES takes: ${!browsers[*]}" >&2
+      return 1
+    }
+    packages+=("${browsers[$engine]}")
+  done
+  ensure_packages "${packages[@]}"
   command -v npm >/dev/null || ensure_packages npm
   [ tests/web/node_modules/.package-lock.json -nt tests/web/package-lock.json ] ||
     npm ci --prefix tests/web --no-audit --no-fund >/dev/null

@@ -17,11 +17,11 @@
 // also: a link's answers; a screen of two device pixels to a CSS pixel, and
 // the WebGL context lost and given back there; a browser without WebGL.
 // Usage: node web_test.mjs PAGE FRAME_CHECK; firefox and WebKit draw on the
-// X display in DISPLAY. PAGE_SCREENSHOT=file.png saves chromium's view after
+// X display in DISPLAY. WEB_ENGINES (e.g. "chromium") drives only those named. PAGE_SCREENSHOT=file.png saves chromium's view after
 // the answers, PAGE_PRINTOUT=file.pdf its printout.
 import assert from "node:assert/strict";
 import { execFileSync } from "node:child_process";
-import { existsSync, mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from "node:fs";
+import { mkdtempSync, readFileSync, rmSync, writeFileSync } from "node:fs";
 import { createRequire } from "node:module";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
@@ -99,8 +99,7 @@ const chromium = (...flags) => puppeteerTab({ browser: "chrome", executablePath:
 const firefox = () => puppeteerTab({ browser: "firefox", executablePath: "/usr/bin/firefox-esr", headless: false,
   args: ["--width=1500", "--height=1000"], env: { ...process.env, LIBGL_ALWAYS_SOFTWARE: "1" } });
 async function webkit() {
-  const miniBrowser = readdirSync("/usr/lib").map((dir) => `/usr/lib/${dir}/webkit2gtk-4.1/MiniBrowser`)
-    .find(existsSync);
+  const miniBrowser = run("ls /usr/lib/*/webkit2gtk-*/MiniBrowser | head -n 1").trim();
   const service = new remote.DriverService.Builder("WebKitWebDriver").setLoopback(true).build();
   const driver = await new Builder().usingServer(await service.start()).withCapabilities({
     browserName: "MiniBrowser", "webkitgtk:browserOptions": { binary: miniBrowser, args: ["--automation"] } }).build();
@@ -206,7 +205,7 @@ async function check(name, browser, more) {
   }
 }
 
-try {
+async function chromiumChecks() {
   await check("chromium", await chromium(), async (browser) => {
     // What a screen reader is told: the console is a live region that adds, and the picture has its text.
     const tree = await browser.tree();
@@ -253,8 +252,14 @@ try {
   } finally {
     await plain.close();
   }
-  await check("firefox", await firefox());
-  await check("webkit", await webkit());
+}
+
+// The engines WEB_ENGINES names, all three where it is not set.
+const engines = { chromium: chromiumChecks, firefox: async () => check("firefox", await firefox()),
+  webkit: async () => check("webkit", await webkit()) };
+try {
+  for (const engine of (process.env.WEB_ENGINES ?? Object.keys(engines).join(" ")).split(/\s+/).filter(Boolean))
+    await engines[engine]();
 } finally {
   rmSync(work, { recursive: true });
 }
