@@ -107,18 +107,19 @@ ensure_windows_packages() {
   WINDOWS_BUILD=$(preset_dir windows)
 }
 
-# The machine's own deb entries for this release's suites (its codename,
+# The machine's own deb entries for its release's suites (its codename,
 # -updates and -security), as apt reports them whatever its files' format,
-# written as deb-src lines into the file $1 for `apt-get source`; apt checks
-# their signatures with the machine's trusted keys. Fails, saying what to
-# add, when none fits.
-machine_source_entries() {
+# written into the file $3 as entries of type $1 for the release $2: deb-src
+# of this release for `apt-get source`, deb of Debian 13 for its chroot. apt
+# checks their signatures with the machine's trusted keys. Fails, saying what
+# to add, when none fits.
+machine_entries() {
   local release
   release=$(. /etc/os-release && echo "$VERSION_CODENAME")
   apt-get indextargets --format '$(TARGET_OF) $(REPO_URI) $(RELEASE) $(COMPONENT)' |
-    sed -nE "s/^deb (.* $release(-updates|-security)? .*)/deb-src \1/p" | sort -u >"$1"
-  [ -s "$1" ] || {
-    echo "apt installs nothing here from $release: add a deb entry for Debian's $release main to /etc/apt/sources.list, and the sources will come from there too." >&2
+    sed -nE "s/^deb (.*) $release((-updates|-security)? .*)/$1 \1 $2\2/p" | sort -u >"$3"
+  [ -s "$3" ] || {
+    echo "apt installs nothing here from $release: add a deb entry for Debian's $release main to /etc/apt/sources.list, and $1 entries of $2 will come from there too." >&2
     return 1
   }
 }
@@ -138,7 +139,8 @@ build_windows_deps() {
   rm -rf "$deps"
   mkdir -p "$deps/apt/parts" "$deps/apt/lists/partial" "$deps/apt/cache/archives/partial" \
     "$deps/src"
-  machine_source_entries "$deps/apt/sources.list" || return 1
+  machine_entries deb-src "$(. /etc/os-release && echo "$VERSION_CODENAME")" \
+    "$deps/apt/sources.list" || return 1
   local apt=(apt-get -qq -o Dir::Etc::SourceList="$deps/apt/sources.list"
     -o Dir::Etc::SourceParts="$deps/apt/parts" -o Dir::State::Lists="$deps/apt/lists"
     -o Dir::Cache="$deps/apt/cache" -o APT::Sandbox::User="$(id -un)")
@@ -176,4 +178,54 @@ start_wine() {
   "${WINESERVER[@]}" -p </dev/null >/dev/null 2>&1
   "${WINE[@]}" cmd /c exit </dev/null >/dev/null 2>&1  # makes the prefix the first time
   at_exit '"${WINESERVER[@]}" -k 2>/dev/null'
+}
+
+# Debian 13, whose tools the debian13 stage checks the tree with: a chroot of
+# it, made once with mmdebstrap from the mirror this machine installs from,
+# and kept outside the clone, in DEBIAN13_ROOT.
+DEBIAN13=trixie
+DEBIAN13_ROOT=${DEBIAN13_ROOT:-/var/cache/geometrija/debian13}
+ensure_debian13_root() {
+  [ -e "$DEBIAN13_ROOT/etc/geometrija-chroot" ] && return 0  # made whole
+  ensure_packages mmdebstrap
+  local entries
+  entries=$(mktemp)
+  machine_entries deb "$DEBIAN13" "$entries" || return 1
+  echo "Making a Debian 13 chroot in $DEBIAN13_ROOT, once." >&2
+  as_root rm -rf "$DEBIAN13_ROOT"
+  as_root mkdir -p "$DEBIAN13_ROOT"
+  as_root mmdebstrap --quiet --variant=minbase --include=ca-certificates,git "$DEBIAN13" \
+    "$DEBIAN13_ROOT" "$entries"
+  as_root touch "$DEBIAN13_ROOT/etc/geometrija-chroot"
+  rm -f "$entries"
+}
+
+# Runs a command line as root in the Debian 13 chroot, in /geometrija: this
+# clone, bound in, with the chroot's own build/ and dist/ over its own. As
+# any chroot, it takes this machine's resolver, trusted certificates and npm
+# settings. The mounts are made in a mount namespace of its own and unmounted
+# when the command ends, however it ends; the processes it leaves end too.
+in_debian13() {
+  local root=$DEBIAN13_ROOT rc
+  as_root cp -L /etc/resolv.conf "$root/etc/resolv.conf"
+  as_root cp -L /etc/ssl/certs/ca-certificates.crt "$root/etc/ssl/certs/ca-certificates.crt"
+  for rc in /etc/npmrc /usr/etc/npmrc; do
+    [ ! -f "$rc" ] || as_root install -D -m 644 "$rc" "$root$rc"
+  done
+  [ ! -f ~/.npmrc ] || as_root install -D -m 600 ~/.npmrc "$root/root/.npmrc"
+  mkdir -p build dist
+  as_root unshare --mount --propagation private --pid --fork bash -c '
+    set -e
+    root=$1 clone=$2
+    trap "umount -R \"\$root/geometrija\" \"\$root/dev\" \"\$root/sys\" \"\$root/proc\" 2>/dev/null" EXIT
+    mount -t proc proc "$root/proc"
+    mount --rbind /dev "$root/dev"
+    mount --rbind /sys "$root/sys"
+    mkdir -p "$root/geometrija" "$root/var/lib/geometrija/build" "$root/var/lib/geometrija/dist"
+    mount --bind "$clone" "$root/geometrija"
+    mount --bind "$root/var/lib/geometrija/build" "$root/geometrija/build"
+    mount --bind "$root/var/lib/geometrija/dist" "$root/geometrija/dist"
+    chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 \
+      bash -c "cd /geometrija && $3"
+  ' in_debian13 "$root" "$PWD" "$1"
 }
