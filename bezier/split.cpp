@@ -1,5 +1,22 @@
+#include <algorithm>
+
 #include "bezier.h"
 #include "listing.h"
+
+void midpointLevel(const Point above[], int count, Point level[]) {
+  for (int i = 0; i + 1 < count; ++i) {
+    level[i].x = static_cast<float>((static_cast<double>(above[i + 1].x) + above[i].x) * 0.5);
+    level[i].y = static_cast<float>((static_cast<double>(above[i + 1].y) + above[i].y) * 0.5);
+  }
+}
+
+void midpointScheme(const Point P[], int n, Point scheme[]) {
+  std::copy(P, P + n + 1, scheme);
+  for (int count = n + 1; count > 1; --count) {
+    midpointLevel(scheme, count, scheme + count);
+    scheme += count;
+  }
+}
 
 void splitAndElevate(Point P[], int n, int r1, int r2, std::FILE* out) {
   if (n < 0) {
@@ -12,10 +29,7 @@ void splitAndElevate(Point P[], int n, int r1, int r2, std::FILE* out) {
   // Each level halves the remaining polygon in place; its first point lies on
   // the first half's polygon, its last on the second half's.
   for (int k = 0; k < n; ++k) {
-    for (int i = 0; i < n - k; ++i) {
-      P[i].x = static_cast<float>((static_cast<double>(P[i + 1].x) + P[i].x) * 0.5);
-      P[i].y = static_cast<float>((static_cast<double>(P[i + 1].y) + P[i].y) * 0.5);
-    }
+    midpointLevel(P, n - k + 1, P);
     L[k + 1] = P[0];
     R[k + 1] = P[n - k - 1];
   }

@@ -9,6 +9,14 @@
 #include "dialogue_run.h"
 #include "trace.h"
 
+// Points' coordinates, which gtest compares and prints as a whole.
+using Pairs = std::vector<std::pair<float, float>>;
+static Pairs coordinates(const Point* points, int count) {
+  Pairs pairs;
+  std::transform(points, points + count, std::back_inserter(pairs), xy);
+  return pairs;
+}
+
 static std::string listing(Point P[], int n, int r1, int r2) {
   return printedBy([&](std::FILE* out) {
     splitAndElevate(P, n, r1, r2, out);
@@ -20,6 +28,17 @@ static std::string listing(Point P[], int n, int r1, int r2) {
 TEST(Bezier, WorkedExamples) {
   scene = Scene();
   Point cubic[kMaxPoints] = {Point(0, 0), Point(0, 1), Point(1, 1), Point(1, 0)};
+  // Its working by hand: the scheme's levels 0 to 3, then the first half (the
+  // first point of each level) raised by one.
+  Point scheme[10], passes[9];
+  midpointScheme(cubic, 3, scheme);
+  const Pairs levels{{0, 0},    {0, 1},    {1, 1},         {1, 0},         {0, 0.5f},
+                     {0.5f, 1}, {1, 0.5f}, {0.25f, 0.75f}, {0.75f, 0.75f}, {0.5f, 0.75f}};
+  EXPECT_EQ(coordinates(scheme, 10), levels);
+  const Point half[] = {scheme[0], scheme[4], scheme[7], scheme[9]};
+  elevationPasses(half, 3, 1, passes);
+  EXPECT_EQ(coordinates(passes + 4, 5),
+            (Pairs{{0, 0}, {0, 0.375f}, {0.125f, 0.625f}, {0.3125f, 0.75f}, {0.5f, 0.75f}}));
   EXPECT_EQ(xy(evaluateBezier(cubic, 0.25f, 3)), xy(Point(0.15625f, 0.5625f)));
   EXPECT_EQ(xy(evaluateBezier(cubic, 0.5f, -1)), xy(Point(0, 0)));
   listing(cubic, 3, 1, 0);
@@ -94,7 +113,9 @@ TEST(Bezier, EveryTraceGivesTheBitsOfSingleEvaluations) {
 }
 
 // A curve's ends are its end points bit for bit; elevation keeps them and the
-// curve; the split halves retrace the two halves of the curve.
+// curve; the split halves retrace the two halves of the curve; the working
+// gives the listing's floats bit for bit: the last pass that raises the
+// levels' first points, and the levels' last points.
 TEST(Bezier, EndsElevationAndSplitKeepTheCurve) {
   std::mt19937 rng(5);
   // Within float rounding of such a curve: about 1e-3.
@@ -120,6 +141,17 @@ TEST(Bezier, EndsElevationAndSplitKeepTheCurve) {
     // Black: the first half raised by r, the second from the curve's end; Blue: the first half.
     listing(scratch.data(), n, r, 0);
     const Point* second = scene.points.data() + n + r + 1;
+    std::vector<Point> scheme(kMaxWorkingPoints), passes(kMaxWorkingPoints), firstPoints,
+        lastPoints;
+    midpointScheme(P.data(), n, scheme.data());
+    for (int k = 0, start = 0; k <= n; start += n + 1 - k, ++k) {
+      firstPoints.push_back(scheme[start]);
+      lastPoints.push_back(scheme[start + n - k]);
+    }
+    elevationPasses(firstPoints.data(), n, r, passes.data());
+    EXPECT_EQ(coordinates(passes.data() + r * (2 * n + r + 1) / 2, n + r + 1),
+              coordinates(scene.points.data(), n + r + 1));
+    EXPECT_EQ(coordinates(lastPoints.data(), n + 1), coordinates(second, n + 1));
     for (int i = 0; i < kSampleCount; i += 37) {
       const float t = i / 999.0f;
       const Point curve = evaluateBezier(raised.data(), t, n + r);
