@@ -85,7 +85,8 @@ void BM_Exercise(benchmark::State& state) {
     scene = Scene();
     std::rewind(in);
     state.ResumeTiming();
-    if (!runDialogue(Console{in, discard, discard})) {
+    Exercise exercise;
+    if (!runDialogue(exercise, Console{in, discard, discard})) {
       state.SkipWithError("the dialogue did not complete");
     }
   }

@@ -1,5 +1,7 @@
 #include "dialogue.h"
 
+#include <algorithm>
+
 bool runCurveDialogue(Point control[], int& n, const Console& console) {
   int degree = 0;
   const bool complete = askUntilAccepted(
@@ -55,8 +57,13 @@ bool runCurveDialogue(Point control[], int& n, const Console& console) {
   return true;
 }
 
-bool runDialogue(const Console& console) {
-  Point control[kMaxPoints];
-  int n = 0;
-  return runCurveDialogue(control, n, console) && runElevationDialogue(control, n, console);
+bool runDialogue(Exercise& exercise, const Console& console) {
+  exercise = Exercise();
+  if (!runCurveDialogue(exercise.control, exercise.n, console)) {
+    return false;
+  }
+  // The split works on a copy: the exercise keeps the points as typed.
+  Point polygon[kMaxPoints];
+  std::copy(exercise.control, exercise.control + kMaxPoints, polygon);
+  return runElevationDialogue(polygon, exercise.n, exercise.r1, exercise.r2, console);
 }

@@ -12,13 +12,20 @@ constexpr int kMaxDegree = kMaxElevatedSegments;
 // in Red. False when the input ends before the curve is complete.
 bool runCurveDialogue(Point control[], int& n, const Console& console = Console());
 
-// Asks for the amounts r1 and r2 of the two halves of a degree-n curve.
-// False when the input ends before both are read.
-bool askAmounts(int n, int& r1, int& r2, const Console& console = Console());
+// Asks for the two elevation amounts r1 and r2, then splits control[0..n]
+// (which it uses as scratch), elevates, lists and traces. False when the
+// input ends before both amounts are read.
+bool runElevationDialogue(Point control[], int n, int& r1, int& r2,
+                          const Console& console = Console());
 
-// Asks for the two elevation amounts, then splits, elevates, lists and traces.
-// False when the input ends before both amounts are read.
-bool runElevationDialogue(Point control[], int n, const Console& console = Console());
+// What a run took: the degree, the control points as typed, the two amounts.
+struct Exercise {
+  int n = 0;
+  Point control[kMaxPoints];
+  int r1 = 0;
+  int r2 = 0;
+};
 
-// Both phases on a fresh control polygon: all one run asks and records.
-bool runDialogue(const Console& console = Console());
+// Both phases: all one run asks and records, and the exercise it took. False
+// when the input ends before the last answer.
+bool runDialogue(Exercise& exercise, const Console& console = Console());

@@ -28,15 +28,9 @@ bool askAmount(const Console& console, const char* prompt, int n, int& amount) {
 
 }  // namespace
 
-bool askAmounts(int n, int& r1, int& r2, const Console& console) {
-  return askAmount(console, "\n Unesite za koji stepen zelite da uvecate 1. deo krive: ", n, r1) &&
-         askAmount(console, "\n Unesite za koji stepen zelite da uvecate 2. deo krive: ", n, r2);
-}
-
-bool runElevationDialogue(Point control[], int n, const Console& console) {
-  int r1 = 0;
-  int r2 = 0;
-  if (!askAmounts(n, r1, r2, console)) {
+bool runElevationDialogue(Point control[], int n, int& r1, int& r2, const Console& console) {
+  if (!askAmount(console, "\n Unesite za koji stepen zelite da uvecate 1. deo krive: ", n, r1) ||
+      !askAmount(console, "\n Unesite za koji stepen zelite da uvecate 2. deo krive: ", n, r2)) {
     return false;
   }
   splitAndElevate(control, n, r1, r2, console.out);

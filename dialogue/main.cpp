@@ -6,7 +6,8 @@
 int main(int argc, char** argv) {
   // Every prompt must be visible before the user answers it.
   std::setvbuf(stdout, nullptr, _IONBF, 0);
-  if (!runDialogue()) {
+  Exercise exercise;
+  if (!runDialogue(exercise)) {
     std::fputs("Greska: ulaz se zavrsio pre kraja dijaloga.\n", stderr);
     return 1;
   }

@@ -103,13 +103,16 @@ std::string shortest(float v) {
 }
 
 // The answers a run took, in the link's form: 2+0+0+1+2+2+0+1+0.
-std::string answersOf(const Point control[], int n, int r1, int r2) {
-  std::string answers = std::to_string(n);
-  for (int i = 0; i <= n; ++i) {
-    answers += "+" + shortest(control[i].x) + "+" + shortest(control[i].y);
+std::string answersOf(const Exercise& exercise) {
+  std::string answers = std::to_string(exercise.n);
+  for (int i = 0; i <= exercise.n; ++i) {
+    answers += "+" + shortest(exercise.control[i].x) + "+" + shortest(exercise.control[i].y);
   }
-  return answers + "+" + std::to_string(r1) + "+" + std::to_string(r2);
+  return answers + "+" + std::to_string(exercise.r1) + "+" + std::to_string(exercise.r2);
 }
+
+// The exercise the dialogue took, for the link.
+Exercise exercise;
 
 int viewerArgc;
 char** viewerArgv;
@@ -158,19 +161,12 @@ int main(int argc, char** argv) {
   static Typed typed;
   const Console console{fopencookie(&typed, "r", {readTyped, nullptr, nullptr, nullptr}),
                         unbuffered(writeOut), unbuffered(writeErr)};
-  // The page's input never ends: the dialogue always completes. The steps
-  // are those of runDialogue, taken one by one to learn the answers.
-  Point control[kMaxPoints];
-  int n = 0;
-  int r1 = 0;
-  int r2 = 0;
-  if (!runCurveDialogue(control, n, console) || !askAmounts(n, r1, r2, console)) {
+  // The page's input never ends: the dialogue always completes.
+  if (!runDialogue(exercise, console)) {
     return 1;
   }
-  const std::string answers = answersOf(control, n, r1, r2);
-  splitAndElevate(control, n, r1, r2, console.out);
   const int drawn = hasWebGL();
-  dialogueOver(answers.c_str(), n, r1, r2, drawn);
+  dialogueOver(answersOf(exercise).c_str(), exercise.n, exercise.r1, exercise.r2, drawn);
   if (drawn == 0) {
     // Where the console program's GLUT would say that there is no display.
     std::fputs("Greska: prozor ne moze da se prikaze jer pregledac ne nudi WebGL.\n", console.err);

@@ -49,7 +49,8 @@ inline std::string converse(const std::string& input) {
   std::FILE* in = fileWith(input);
   bool complete = false;
   const std::string printed = printedBy([&](std::FILE* out) {
-    complete = runDialogue(Console{in, out, out});
+    Exercise exercise;
+    complete = runDialogue(exercise, Console{in, out, out});
   });
   std::fclose(in);
   return (complete ? "" : "cut short ") + printed;
