@@ -2,9 +2,12 @@
 // window, at degree 3 and at degree 50, in chromium: each run opens the page
 // with every answer but the last in its link, types the last one, and times
 // the Enter to the first animation frame after the window's first drawing
-// call. Then, at degree 50, how long a redraw takes once the browser window
-// is resized: from the frame's clear to the return of its last draw call.
-// Prints each run, the median of each, and the WebGL draw calls of a frame.
+// call. Then, in that page, how long opening the working ("Postupak") takes:
+// from the click to the end of the next frame (a task queued in its first
+// animation frame). Then, at degree 50, how long a redraw takes once the
+// browser window is resized: from the frame's clear to the return of its last
+// draw call. Prints each run, the median of each, and the WebGL draw calls of
+// a frame.
 // Usage: node bench/page_timing.mjs PAGE [RUNS] (RUNS defaults to 5); uses the
 // browser test's puppeteer-core (tests/web, `npm ci --prefix tests/web`).
 import { createRequire } from "node:module";
@@ -57,6 +60,7 @@ try {
   await tab.evaluateOnNewDocument(timeTheWindow);
   for (const [degree, answers] of Object.entries(degrees)) {
     const times = [];
+    const opened = [];
     for (let run = 0; run < runs; ++run) {
       await tab.goto("about:blank");
       await tab.goto(url + "#" + answers);
@@ -64,10 +68,17 @@ try {
       await tab.type("#answer", "0\n");
       await tab.waitForFunction(() => window.timing.drawn > 0, { timeout: 10000 });
       times.push(await tab.evaluate(() => window.timing.drawn - window.timing.enter));
+      opened.push(await tab.evaluate(() => new Promise((done) => {
+        const start = performance.now();
+        document.getElementById("show-working").click();
+        requestAnimationFrame(() => setTimeout(() => done(performance.now() - start)));
+      })));
     }
     const calls = await tab.evaluate(() => window.timing.frames.at(-1).calls);
     console.log(`degree ${degree}: ${times.map((t) => t.toFixed(0)).join(", ")} ms; median ${median(times).toFixed(0)} ms;` +
       ` ${calls} draw calls a frame`);
+    console.log(`degree ${degree}, the working opened: ${opened.map((t) => t.toFixed(0)).join(", ")} ms; ` +
+      `median ${median(opened).toFixed(0)} ms`);
   }
   // The last page, at degree 50, redrawn at another size.
   const redraws = [];

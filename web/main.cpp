@@ -12,6 +12,7 @@
 #include "dialogue.h"
 #include "gl_batch.h"
 #include "viewer.h"
+#include "working.h"
 
 namespace {
 
@@ -111,7 +112,7 @@ std::string answersOf(const Exercise& exercise) {
   return answers + "+" + std::to_string(exercise.r1) + "+" + std::to_string(exercise.r2);
 }
 
-// The exercise the dialogue took, for the link.
+// The exercise the dialogue took, for the link and the working.
 Exercise exercise;
 
 int viewerArgc;
@@ -143,6 +144,12 @@ extern "C" EMSCRIPTEN_KEEPALIVE void prepareWindow() {
     makeContext();
     drawNothing();
   }
+}
+
+// The working as JSON (working.h), worked out when the page first asks.
+extern "C" EMSCRIPTEN_KEEPALIVE const char* working() {
+  static const std::string json = describeWorking(exercise);
+  return json.c_str();
 }
 
 extern "C" EMSCRIPTEN_KEEPALIVE void openWindow() {

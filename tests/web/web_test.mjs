@@ -17,8 +17,9 @@
 // also: a link's answers; a screen of two device pixels to a CSS pixel, and
 // the WebGL context lost and given back there; a browser without WebGL.
 // Usage: node web_test.mjs PAGE FRAME_CHECK; firefox and WebKit draw on the
-// X display in DISPLAY. WEB_ENGINES (e.g. "chromium") drives only those named. PAGE_SCREENSHOT=file.png saves chromium's view after
-// the answers, PAGE_PRINTOUT=file.pdf its printout.
+// X display in DISPLAY. WEB_ENGINES (e.g. "chromium") drives only those named.
+// PAGE_SCREENSHOT=file.png saves chromium's view after the answers,
+// PAGE_PRINTOUT=file.pdf its printout, PAGE_WORKING=file.png its working.
 import assert from "node:assert/strict";
 import { execFileSync } from "node:child_process";
 import { mkdtempSync, readFileSync, rmSync, writeFileSync } from "node:fs";
@@ -52,6 +53,11 @@ const asked = [...transcript.matchAll(prompts)].map((m) => transcript.slice(0, m
 const linked = readFileSync(join(cases, "typed/one-line.answers"), "utf8").trim().replaceAll(" ", "+");
 const noWebGL = "Greska: prozor ne moze da se prikaze jer pregledac ne nudi WebGL.\n";
 const lost = "Greska: pregledac je oduzeo WebGL, pa se slika ne vidi; vratice se kada ga vrati.\n";
+// The case's working, by hand: the scheme's levels, then the first half
+// raised by 1, pass by pass, and the second by 0, each row's pairs.
+const working = [["(0.00,0.00) (1.00,2.00) (2.00,0.00)", "(0.50,1.00) (1.50,1.00)", "(1.00,1.00)"],
+  ["(0.00,0.00) (0.50,1.00) (1.00,1.00)", "(0.00,0.00) (0.33,0.67) (0.67,1.00) (1.00,1.00)"],
+  ["(2.00,0.00) (1.50,1.00) (1.00,1.00)"]];
 const picture = "Slika zadatka: kriva stepena 2 je crvena, njene kontrolne tacke narandzaste, a kontrolni " +
   "poligon plav. Prvi deo krive uvecan je za 1, drugi za 0: tacke uvecanih poligona su crne, stranice " +
   "magenta, a uvecani prvi deo je plav, preko crvene krive.";
@@ -145,15 +151,35 @@ async function expectFramed(browser, name) {
   return shown;
 }
 
-// Printed (into the file `path`, if given): one page, with the transcript and the picture.
-async function expectPrinted(browser, name, path) {
+// Printed (into the file `path`, if given): `pages` pages, with the transcript
+// and the picture on the first; its text.
+async function expectPrinted(browser, name, path, pages = 1) {
   const pdf = path || join(work, "printed.pdf");
   await browser.pdf(pdf);
-  assert.equal(run(`pdfinfo "$0" | sed -n 's/^Pages: *//p'`, pdf), "1\n", `${name}: printed pages`);
+  assert.equal(run(`pdfinfo "$0" | sed -n 's/^Pages: *//p'`, pdf), `${pages}\n`, `${name}: printed pages`);
   const text = run(`pdftotext -layout "$0" -`, pdf).replace(/\s+/g, " ");
   assert.ok(text.includes(transcript.replace(/\s+/g, " ").trim()), `${name}: the printed transcript`);
   run(`pdfimages -png "$0" "$1"`, pdf, join(work, "printed"));
   judge(readFileSync(join(work, "printed-000.png")), `${name}, printed`);
+  return text;
+}
+
+// The working, opened: its pairs as worked by hand, the console as it was,
+// nothing for axe, the figures' colours told apart from the background on the
+// screen and on paper, and in the printout, on a page of its own.
+async function expectWorking(browser, name) {
+  await browser.evaluate(() => document.getElementById("show-working").click());
+  assert.deepEqual(await browser.evaluate(() => [...document.querySelectorAll("#working tbody")].map((body) =>
+    [...body.rows].map((row) => [...row.cells].slice(1).map((cell) => cell.textContent).join(" ")))), working,
+  `${name}: the working's pairs`);
+  assert.equal(await shows(browser, transcript), transcript, `${name}: the console with the working open`);
+  assert.deepEqual(await browser.evaluate(axe), [], `${name}: WCAG 2.1 A and AA, the working open`);
+  const lowest = await browser.evaluate(() => Math.min(...[...document.querySelectorAll("#working svg g")].flatMap((g) =>
+    [getComputedStyle(document.getElementById("working")).backgroundColor, "rgb(255, 255, 255)"].map((back) =>
+      axe.commons.color.getContrast(...[back, getComputedStyle(g).stroke].map((css) => new axe.commons.color.Color().parseString(css)))))));
+  assert.ok(lowest >= 3, `${name}: the figures' colours on the screen and on paper, ${lowest.toFixed(2)} : 1 at the least`);
+  if (browser.pdf) assert.ok((await expectPrinted(browser, `${name}, the working open`, undefined, 2)).includes(working[1][1]),
+    `${name}: the working printed`);
 }
 
 // What a page shows once it has taken `typed` (one line per question), then
@@ -197,8 +223,9 @@ async function check(name, browser, more) {
     await browser.resize(900, 800);  // narrow: the window below the console
     const narrowed = await expectFramed(browser, name);
     assert.notEqual(narrowed, "1024 x 700", `${name}: the canvas follows the browser window`);
+    await expectWorking(browser, name);
     console.log(`${name}: the terminal's transcript, nothing for axe, framed at 1024 x 700 and ${narrowed}; ` +
-      `first prompt ${firstPrompt} ms after loading`);
+      `first prompt ${firstPrompt} ms after loading; the working's pairs, nothing for axe, printed`);
     await more?.(browser);
   } finally {
     await browser.close();
@@ -214,7 +241,8 @@ async function chromiumChecks() {
     const live = Object.fromEntries(log.properties.map((p) => [p.name, p.value.value]));
     assert.equal(live.live, "polite", "chromium: the console's live region");
     assert.equal(live.atomic, false, "chromium: the console is not reread whole");
-    assert.equal(tree.find((node) => node.role.value === "image").name.value, picture, "chromium: the picture's name");
+    const images = tree.filter((node) => node.role.value === "image").map((node) => node.name.value);
+    assert.ok(images.includes(picture), `chromium: the picture's name, not among ${images.join(" | ")}`);
     // With the keyboard alone, from the answer field back to the link, and where the focus is shows.
     await browser.back();
     const [focused, outline, width] = await browser.evaluate(() => [document.activeElement.id,
@@ -222,6 +250,13 @@ async function chromiumChecks() {
     assert.equal(focused, "link-address", "chromium: Shift+Tab from the answer field");
     assert.notEqual(outline, "none", "chromium: the focused link's outline");
     assert.ok(parseFloat(width) >= 2, "chromium: the focus outline's width");
+    if (process.env.PAGE_WORKING) await (await browser.tab.$("#working")).screenshot({ path: process.env.PAGE_WORKING });
+    // The working, open, reached from "Novi zadatak" with Tab, and closed with Enter.
+    await browser.tab.focus("#again");
+    await browser.tab.keyboard.press("Tab");
+    await browser.tab.keyboard.press("Enter");
+    assert.equal(await browser.evaluate(() => document.activeElement.id), "show-working", "chromium: Tab to the working");
+    assert.ok(await browser.evaluate(() => document.getElementById("working").hidden), "chromium: the working closed by Enter");
     // A worked exercise as a link, in a new page: its answers typed ahead, then the same link offered.
     await browser.open("about:blank");
     await browser.open(url + "#" + linked.replace("+", "%20"));
@@ -239,7 +274,7 @@ async function chromiumChecks() {
     await browser.tab.waitForFunction(() => !window.lose);  // a new page, whose context was never lost
     await expectRun(browser, "chromium, its context back", [], terminal("typed/one-line"));
     judge(await canvasImage(browser), "chromium, its context back", "cat", 2);
-    console.log("chromium: a live region, the picture's name, the link by keyboard with its focus drawn; " +
+    console.log("chromium: a live region, the picture's name, the link and the working by keyboard, the focus drawn; " +
       `a link's transcript, then the same link offered; at ratio 2 ${sharp}, framed; its context lost, told, and back`);
   });
   // Without WebGL the dialogue and the listing work, then the console says in red why no window shows.
