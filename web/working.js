@@ -33,7 +33,9 @@
     const xs = polygons.flat().map((p) => p[0]);
     const ys = polygons.flat().map((p) => p[1]);
     const left = Math.min(...xs), right = Math.max(...xs), bottom = Math.min(...ys), top = Math.max(...ys);
-    const scale = Math.min(right > left ? 400 / (right - left) : Infinity, top > bottom ? 300 / (top - bottom) : Infinity);
+    // At most 400 x 300 units; a figure of one point, one unit to a unit.
+    const scale = Math.min(right > left ? 400 / (right - left) : Infinity,
+      top > bottom ? 300 / (top - bottom) : Infinity);
     const s = Number.isFinite(scale) ? scale : 1;
     const margin = 12;
     const at = (p) => [margin + (p[0] - left) * s, margin + (top - p[1]) * s].map((v) => v.toFixed(2));
@@ -75,18 +77,18 @@
     working.innerHTML = '<h2 id="working-title">Postupak</h2>' +
       "<p>Kriva se deli u t = 1/2 semom de Casteljaua, pa se stepen svakog dela uvecava, prolaz po prolaz. " +
       "Tacke su zapisane kao u spisku: dve decimale, a tacna polovina zaokruzena od nule.</p>" +
-      '<h3>Sema de Casteljaua za t = 1/2</h3><div class="step"><div><p>Nivo 0 su kontrolne tacke; ' +
-      "svaka tacka sledeceg nivoa je " +
-      "sredina dve susedne tacke nivoa iznad. Prva tacka nivoa (puna crta levo) pripada prvom delu krive, " +
-      "poslednja (isprekidana crta desno) drugom.</p>" +
-      table("Sema de Casteljaua, nivo po nivo", "Nivo", levels, (k) => k, (k, i) => [i === 0 ? "first" : "", i === n - k ? "last" : ""].join(" ").trim()) +
+      '<h3>Sema de Casteljaua za t = 1/2</h3><div class="step"><div><p>Nivo 0 su kontrolne tacke; svaka ' +
+      "tacka sledeceg nivoa je sredina dve susedne tacke nivoa iznad. Prva tacka nivoa (puna crta levo) " +
+      "pripada prvom delu krive, poslednja (isprekidana crta desno) drugom.</p>" +
+      table("Sema de Casteljaua, nivo po nivo", "Nivo", levels, (k) => k,
+        (k, i) => [i === 0 ? "first" : "", i === n - k ? "last" : ""].join(" ").trim()) +
       `<p>Prvi deo krive, prve tacke nivoa 0 do ${n}: ${pairs(levels.map((level) => level[0]))}</p>` +
       `<p>Drugi deo krive, poslednje tacke nivoa 0 do ${n}, od kraja krive ka sredini: ` +
       `${pairs(levels.map((level) => level[level.length - 1]))}</p></div>` +
       figure(n === 0 ? `Slika seme: jedina kontrolna tacka, ${middle[2]}, je i tacka krive za t = 1/2.`
-        : `Slika seme: kontrolni poligon${n > 2 ? `, poligoni nivoa 1 do ${n - 1}` : n > 1 ? ", poligon nivoa 1" : ""}` +
-          " i tacka krive za " +
-          `t = 1/2, ${middle[2]}, svaki u boji svog reda tabele.`, levels, middle) + "</div>" +
+        : "Slika seme: kontrolni poligon" +
+          (n > 2 ? `, poligoni nivoa 1 do ${n - 1}` : n > 1 ? ", poligon nivoa 1" : "") +
+          ` i tacka krive za t = 1/2, ${middle[2]}, svaki u boji svog reda tabele.`, levels, middle) + "</div>" +
       raising(halves[0], 1) + raising(halves[1], 2);
   }
 

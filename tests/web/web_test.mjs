@@ -174,12 +174,14 @@ async function expectWorking(browser, name) {
   `${name}: the working's pairs`);
   assert.equal(await shows(browser, transcript), transcript, `${name}: the console with the working open`);
   assert.deepEqual(await browser.evaluate(axe), [], `${name}: WCAG 2.1 A and AA, the working open`);
-  const lowest = await browser.evaluate(() => Math.min(...[...document.querySelectorAll("#working svg g")].flatMap((g) =>
-    [getComputedStyle(document.getElementById("working")).backgroundColor, "rgb(255, 255, 255)"].map((back) =>
-      axe.commons.color.getContrast(...[back, getComputedStyle(g).stroke].map((css) => new axe.commons.color.Color().parseString(css)))))));
-  assert.ok(lowest >= 3, `${name}: the figures' colours on the screen and on paper, ${lowest.toFixed(2)} : 1 at the least`);
-  if (browser.pdf) assert.ok((await expectPrinted(browser, `${name}, the working open`, undefined, 2)).includes(working[1][1]),
-    `${name}: the working printed`);
+  const lowest = await browser.evaluate(() => Math.min(...[...document.querySelectorAll("#working svg g")].flatMap(
+    (g) => [getComputedStyle(document.getElementById("working")).backgroundColor, "rgb(255, 255, 255)"].map((back) =>
+      axe.commons.color.getContrast(...[back, getComputedStyle(g).stroke].map((css) =>
+        new axe.commons.color.Color().parseString(css)))))));
+  assert.ok(lowest >= 3, `${name}: the figures' colours on the screen and on paper, ${lowest.toFixed(2)} : 1`);
+  if (browser.pdf)
+    assert.ok((await expectPrinted(browser, `${name}, the working open`, undefined, 2)).includes(working[1][1]),
+      `${name}: the working printed`);
 }
 
 // What a page shows once it has taken `typed` (one line per question), then
@@ -250,13 +252,16 @@ async function chromiumChecks() {
     assert.equal(focused, "link-address", "chromium: Shift+Tab from the answer field");
     assert.notEqual(outline, "none", "chromium: the focused link's outline");
     assert.ok(parseFloat(width) >= 2, "chromium: the focus outline's width");
-    if (process.env.PAGE_WORKING) await (await browser.tab.$("#working")).screenshot({ path: process.env.PAGE_WORKING });
+    const shot = process.env.PAGE_WORKING;
+    if (shot) await (await browser.tab.$("#working")).screenshot({ path: shot });
     // The working, open, reached from "Novi zadatak" with Tab, and closed with Enter.
     await browser.tab.focus("#again");
     await browser.tab.keyboard.press("Tab");
     await browser.tab.keyboard.press("Enter");
-    assert.equal(await browser.evaluate(() => document.activeElement.id), "show-working", "chromium: Tab to the working");
-    assert.ok(await browser.evaluate(() => document.getElementById("working").hidden), "chromium: the working closed by Enter");
+    assert.equal(await browser.evaluate(() => document.activeElement.id), "show-working",
+      "chromium: Tab to the working");
+    assert.ok(await browser.evaluate(() => document.getElementById("working").hidden),
+      "chromium: the working closed by Enter");
     // A worked exercise as a link, in a new page: its answers typed ahead, then the same link offered.
     await browser.open("about:blank");
     await browser.open(url + "#" + linked.replace("+", "%20"));
@@ -274,7 +279,8 @@ async function chromiumChecks() {
     await browser.tab.waitForFunction(() => !window.lose);  // a new page, whose context was never lost
     await expectRun(browser, "chromium, its context back", [], terminal("typed/one-line"));
     judge(await canvasImage(browser), "chromium, its context back", "cat", 2);
-    console.log("chromium: a live region, the picture's name, the link and the working by keyboard, the focus drawn; " +
+    console.log("chromium: a live region, the picture's name, the link and the working by keyboard, " +
+      "the focus drawn; " +
       `a link's transcript, then the same link offered; at ratio 2 ${sharp}, framed; its context lost, told, and back`);
   });
   // Without WebGL the dialogue and the listing work, then the console says in red why no window shows.
