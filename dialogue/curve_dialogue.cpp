@@ -58,7 +58,6 @@ bool runCurveDialogue(Point control[], int& n, const Console& console) {
 }
 
 bool runDialogue(Exercise& exercise, const Console& console) {
-  exercise = Exercise();
   if (!runCurveDialogue(exercise.control, exercise.n, console)) {
     return false;
   }
