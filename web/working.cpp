@@ -8,6 +8,7 @@
 
 namespace {
 
+// [x, y, "(x,y)"]: the floats, exactly, then the pair as the listing writes it.
 void appendPoint(std::string& json, const Point& p) {
   char floats[64];
   std::snprintf(floats, sizeof floats, "[%.9g,%.9g,\"(", static_cast<double>(p.x),
