@@ -5,6 +5,9 @@
 export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
 export CTEST_PARALLEL_LEVEL=${CTEST_PARALLEL_LEVEL:-$(nproc)}
 
+# This machine's Debian release, by its codename.
+CODENAME=$(. /etc/os-release && echo "$VERSION_CODENAME")
+
 # Runs a command as root: directly when root already, through sudo otherwise.
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -114,12 +117,10 @@ ensure_windows_packages() {
 # checks their signatures with the machine's trusted keys. Fails, saying what
 # to add, when none fits.
 machine_entries() {
-  local release
-  release=$(. /etc/os-release && echo "$VERSION_CODENAME")
   apt-get indextargets --format '$(TARGET_OF) $(REPO_URI) $(RELEASE) $(COMPONENT)' |
-    sed -nE "s/^deb (.*) $release((-updates|-security)? .*)/$1 \1 $2\2/p" | sort -u >"$3"
+    sed -nE "s/^deb (.*) $CODENAME((-updates|-security)? .*)/$1 \1 $2\2/p" | sort -u >"$3"
   [ -s "$3" ] || {
-    echo "apt installs nothing here from $release: add a deb entry for Debian's $release main to /etc/apt/sources.list, and $1 entries of $2 will come from there too." >&2
+    echo "apt installs nothing here from $CODENAME: add a deb entry for Debian's $CODENAME main to /etc/apt/sources.list, and $1 entries of $2 will come from there too." >&2
     return 1
   }
 }
@@ -139,8 +140,7 @@ build_windows_deps() {
   rm -rf "$deps"
   mkdir -p "$deps/apt/parts" "$deps/apt/lists/partial" "$deps/apt/cache/archives/partial" \
     "$deps/src"
-  machine_entries deb-src "$(. /etc/os-release && echo "$VERSION_CODENAME")" \
-    "$deps/apt/sources.list" || return 1
+  machine_entries deb-src "$CODENAME" "$deps/apt/sources.list" || return 1
   local apt=(apt-get -qq -o Dir::Etc::SourceList="$deps/apt/sources.list"
     -o Dir::Etc::SourceParts="$deps/apt/parts" -o Dir::State::Lists="$deps/apt/lists"
     -o Dir::Cache="$deps/apt/cache" -o APT::Sandbox::User="$(id -un)")
