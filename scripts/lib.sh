@@ -201,9 +201,10 @@ ensure_debian13_root() {
 }
 
 # Runs a command line as root in the Debian 13 chroot, in /geometrija: this
-# clone, bound in, with the chroot's own build/ and dist/ over its own. As
-# any chroot, it takes this machine's resolver, trusted certificates and npm
-# settings. The mounts are made in a mount namespace of its own and unmounted
+# clone, bound in, with the chroot's own build/ and dist/ for it over its own.
+# They are this clone's alone: an older clone's sources may be older than
+# another's objects, which make would then take as up to date. As any chroot,
+# it takes this machine's resolver, trusted certificates and npm settings. The mounts are made in a mount namespace of its own and unmounted
 # when the command ends, however it ends; the processes it leaves end too.
 in_debian13() {
   local root=$DEBIAN13_ROOT rc
@@ -216,15 +217,15 @@ in_debian13() {
   mkdir -p build dist
   as_root unshare --mount --propagation private --pid --fork bash -c '
     set -e
-    root=$1 clone=$2
+    root=$1 clone=$2 own=$1/var/lib/geometrija/clones/${2//\//-}
     trap "umount -R \"\$root/geometrija\" \"\$root/dev\" \"\$root/sys\" \"\$root/proc\" 2>/dev/null" EXIT
     mount -t proc proc "$root/proc"
     mount --rbind /dev "$root/dev"
     mount --rbind /sys "$root/sys"
-    mkdir -p "$root/geometrija" "$root/var/lib/geometrija/build" "$root/var/lib/geometrija/dist"
+    mkdir -p "$root/geometrija" "$own/build" "$own/dist"
     mount --bind "$clone" "$root/geometrija"
-    mount --bind "$root/var/lib/geometrija/build" "$root/geometrija/build"
-    mount --bind "$root/var/lib/geometrija/dist" "$root/geometrija/dist"
+    mount --bind "$own/build" "$root/geometrija/build"
+    mount --bind "$own/dist" "$root/geometrija/dist"
     chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 \
       bash -c "cd /geometrija && $3"
   ' in_debian13 "$root" "$PWD" "$1"
