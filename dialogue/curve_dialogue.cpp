@@ -50,11 +50,15 @@ bool runCurveDialogue(Point control[], int& n, const Console& console) {
     addPoint(p, kOrange);
   }
 
+  recordCurve(control, n);
+  return true;
+}
+
+void recordCurve(const Point control[], int n) {
   for (int j = 0; j < n; ++j) {
     addSegment(Segment(control[j], control[j + 1]), kBlue);
   }
   sampleCurve(control, n, kRed);
-  return true;
 }
 
 bool runDialogue(Exercise& exercise, const Console& console) {
@@ -65,4 +69,15 @@ bool runDialogue(Exercise& exercise, const Console& console) {
   Point polygon[kMaxPoints];
   std::copy(exercise.control, exercise.control + kMaxPoints, polygon);
   return runElevationDialogue(polygon, exercise.n, exercise.r1, exercise.r2, console);
+}
+
+void workExercise(const Exercise& exercise, std::FILE* out) {
+  scene = Scene();
+  for (int i = 0; i <= exercise.n; ++i) {
+    addPoint(exercise.control[i], kOrange);
+  }
+  recordCurve(exercise.control, exercise.n);
+  Point polygon[kMaxPoints];
+  std::copy(exercise.control, exercise.control + kMaxPoints, polygon);
+  splitAndElevate(polygon, exercise.n, exercise.r1, exercise.r2, out);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "bezier.h"
 #include "console.h"
 
@@ -11,6 +13,16 @@ constexpr int kMaxDegree = kMaxElevatedSegments;
 // Orange as it is read, then the polygon's edges in Blue and the curve's trace
 // in Red. False when the input ends before the curve is complete.
 bool runCurveDialogue(Point control[], int& n, const Console& console = Console());
+
+// Records the polygon's edges control[0..n] in Blue, then the curve's trace in
+// Red: what follows its points once they are all recorded.
+void recordCurve(const Point control[], int n);
+
+// Reads one elevation amount for a curve of degree n: a whole number that
+// keeps n + amount at most kMaxDegree.
+Answer readAmount(std::FILE* in, int n, int& amount);
+// The one line that refuses an amount for a curve of degree n.
+std::string amountComplaint(int n);
 
 // Asks for the two elevation amounts r1 and r2, then splits control[0..n]
 // (which it uses as scratch), elevates, lists and traces. False when the
@@ -29,3 +41,7 @@ struct Exercise {
 // Both phases: all one run asks and records, and the exercise it took. False
 // when the input ends before the last answer.
 bool runDialogue(Exercise& exercise, const Console& console = Console());
+
+// What the dialogue records and lists once it has taken these answers, on a
+// scene emptied first, without asking: the listing goes to `out`.
+void workExercise(const Exercise& exercise, std::FILE* out);

@@ -2,28 +2,36 @@
 
 #include "dialogue.h"
 
-namespace {
+Answer readAmount(std::FILE* in, int n, int& amount) {
+  const Answer answer = readInt(in, amount);
+  // The elevated half's degree n + r must fit.
+  if (answer == Answer::kAccepted && amount > kMaxDegree - n) {
+    return Answer::kRejected;
+  }
+  return answer;
+}
 
-// Reads one elevation amount r; the elevated half's degree n + r must fit.
-bool askAmount(const Console& console, const char* prompt, int n, int& amount) {
-  const int largest = kMaxDegree - n;
+std::string amountComplaint(int n) {
   char complaint[128];
   std::snprintf(complaint, sizeof complaint,
                 "Greska: uvecanje mora biti ceo broj najvise %d (stepen dela krive najvise %d).\n",
-                largest, kMaxDegree);
+                kMaxDegree - n, kMaxDegree);
+  return complaint;
+}
+
+namespace {
+
+bool askAmount(const Console& console, const char* prompt, int n, int& amount) {
+  const std::string complaint = amountComplaint(n);
   return askUntilAccepted(
       console,
       [&] {
         std::fputs(prompt, console.out);
       },
       [&] {
-        const Answer answer = readInt(console.in, amount);
-        if (answer == Answer::kAccepted && amount > largest) {
-          return Answer::kRejected;
-        }
-        return answer;
+        return readAmount(console.in, n, amount);
       },
-      complaint);
+      complaint.c_str());
 }
 
 }  // namespace

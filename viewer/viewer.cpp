@@ -13,13 +13,21 @@
 
 namespace {
 
-// Placed once at start-up; the scene no longer changes, so reshape frames
-// the same corners at every size.
+// Placed when the window opens, and again by frameScene where a front end
+// changes the scene; reshape frames the same corners at every size.
 Camera camera{0, 0, 0, 0, 1, 1};
 
 // Every vertex in drawing units (unit 1 for all but extreme scenes).
 void vertex(double x, double y) {
   glVertex2f(static_cast<float>(x * camera.unit), static_cast<float>(y * camera.unit));
+}
+
+// The eye placed from the scene's corners, looking down at them.
+void lookAtScene() {
+  camera = cameraFor(scene.sceneMin, scene.sceneMax);
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+  glTranslatef(-camera.cx, -camera.cy, -camera.dist);
 }
 
 // Points are 4 pixels of the window as designed, lines 1, or as near to it
@@ -46,6 +54,11 @@ void reshape(int w, int h) {
   glViewport(0, 0, w, h);
   gluPerspective(fieldOfView(scene.sceneMin, scene.sceneMax, camera, aspect), aspect,
                  clip.nearPlane, clip.farPlane);
+}
+
+void frameScene() {
+  lookAtScene();
+  reshape(glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT));
 }
 
 void display() {
@@ -106,15 +119,13 @@ void startViewer(int argc, char** argv) {
   glutCreateWindow("Geometrija - prikaz zadatka");
   glClearColor(0.9f, 0.9f, 0.8f, 0.0f);
 
-  camera = cameraFor(scene.sceneMin, scene.sceneMax);
+  lookAtScene();
   // Replaced by reshape before the first drawing; kept as the start-up state.
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
   gluPerspective(30, 1, 1, 20);
   gluLookAt(camera.cx, camera.cy, camera.dist, camera.cx, camera.cy, 0, 0, 1, 0);
   glMatrixMode(GL_MODELVIEW);
-  glLoadIdentity();
-  glTranslatef(-camera.cx, -camera.cy, -camera.dist);
 
   glutDisplayFunc(display);
   glutReshapeFunc(reshape);

@@ -7,6 +7,11 @@
 // process with status 0.
 [[noreturn]] void startViewer(int argc, char** argv);
 
+// Places the camera anew from the scene's corners as they stand now, as the
+// window does when it opens, and frames them at the window's present size.
+// For a front end whose scene changes while the window is open.
+void frameScene();
+
 void display();
 void reshape(int w, int h);
 // Makes a colour code the current drawing colour; other codes keep the

@@ -1,6 +1,16 @@
+#include <cstring>
+#include <random>
+
 #include <gtest/gtest.h>
 
 #include "dialogue_run.h"
+
+// Shapes of the same count whose every byte is the same: coordinates, colours.
+template <class Shapes>
+bool sameBits(const Shapes& a, const Shapes& b) {
+  return a.size() == b.size() &&
+         std::memcmp(a.data(), b.data(), a.size() * sizeof(typename Shapes::value_type)) == 0;
+}
 
 // What a run records for the window; what it prints is in tests/cases. The
 // colours are counted by the colour table's own codes.
@@ -25,4 +35,40 @@ TEST(Dialogue, RecordsTheLargestElevatedHalves) {
     largest += std::to_string(i) + " " + std::to_string(i % 7) + "\n";
   converse(largest + "0\n0\n");
   EXPECT_EQ(countIn(scene.points, kBlack), 102);
+}
+
+// The exercise worked out without asking, as the page does after each change,
+// gives what the dialogue gives when its answers are typed: the listing and
+// every shape it records, bit for bit. Random exercises of every degree, each
+// amount from cutting the whole half to the largest.
+TEST(Dialogue, AnExerciseWorkedOutIsTheDialoguesOwn) {
+  std::mt19937 rng(42);
+  std::uniform_real_distribution<float> coordinate(-1000, 1000);
+  for (int run = 0; run < 200; ++run) {
+    Exercise exercise;
+    exercise.n = std::uniform_int_distribution<int>(0, kMaxDegree)(rng);
+    std::uniform_int_distribution<int> amount(-exercise.n - 2, kMaxDegree - exercise.n);
+    exercise.r1 = amount(rng);
+    exercise.r2 = amount(rng);
+    std::string answers = std::to_string(exercise.n) + "\n";
+    for (int i = 0; i <= exercise.n; ++i) {
+      exercise.control[i] = Point(coordinate(rng), coordinate(rng));
+      char pair[64];
+      std::snprintf(pair, sizeof pair, "%.9g %.9g\n", static_cast<double>(exercise.control[i].x),
+                    static_cast<double>(exercise.control[i].y));
+      answers += pair;
+    }
+    const std::string printed =
+        converse(answers + std::to_string(exercise.r1) + "\n" + std::to_string(exercise.r2) + "\n");
+    const Scene asked = scene;
+    const std::string listed = printedBy([&](std::FILE* out) {
+      workExercise(exercise, out);
+    });
+    // The listing follows the last prompt, which ends in ": ".
+    EXPECT_EQ(listed, printed.substr(printed.rfind(": ") + 2)) << answers;
+    EXPECT_TRUE(sameBits(scene.points, asked.points)) << answers;
+    EXPECT_TRUE(sameBits(scene.segments, asked.segments)) << answers;
+    EXPECT_EQ(xy(scene.sceneMin), xy(asked.sceneMin)) << answers;
+    EXPECT_EQ(xy(scene.sceneMax), xy(asked.sceneMax)) << answers;
+  }
 }
