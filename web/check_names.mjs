@@ -1,9 +1,9 @@
 // Fails the page's build when the page's own JavaScript, its scripts and the
-// EM_JS functions of main.cpp, names something that neither the built page
+// EM_JS functions of its C++ sources, names something that neither the built page
 // declares nor the browser has: a runtime function that this emscripten does
 // not make (3.1.69 has no allocateUTF8) would otherwise fail only in a
 // student's browser, at the first answer.
-// Usage: node check_names.mjs PAGE.html main.cpp SCRIPT.js...
+// Usage: node check_names.mjs PAGE.html SOURCE.cpp... SCRIPT.js...
 import { readFileSync, rmSync } from "node:fs";
 import { createRequire } from "node:module";
 
@@ -13,7 +13,9 @@ const require = createRequire(import.meta.url);
 const acorn = require("acorn");
 const globals = require("acorn-globals");
 
-const [page, main, ...scripts] = process.argv.slice(2);
+const [page, ...files] = process.argv.slice(2);
+const sources = files.filter((file) => file.endsWith(".cpp"));
+const scripts = files.filter((file) => !file.endsWith(".cpp"));
 const options = { ecmaVersion: "latest" };
 
 // What the built page declares at its top level, in any of its scripts.
@@ -25,19 +27,20 @@ for (const [, script] of readFileSync(page, "utf8").matchAll(/<script[^>]*>([\s\
   }
 
 // Each EM_JS function as JavaScript: its parameters' names and its body.
-const source = readFileSync(main, "utf8");
 const functions = [];
-for (const m of source.matchAll(/EM_(?:ASYNC_)?JS\([^,]+,\s*(\w+),\s*\(([^)]*)\),\s*\{/g)) {
-  let depth = 1, end = m.index + m[0].length;
-  while (depth > 0 && end < source.length) depth += { "{": 1, "}": -1 }[source[end++]] ?? 0;
-  const parameters = m[2].split(",").map((p) => p.trim().split(/[\s*&]+/).pop()).filter(Boolean);
-  functions.push([m[1], `async function ${m[1]}(${parameters}) {${source.slice(m.index + m[0].length, end)}`]);
+for (const source of sources.map((file) => readFileSync(file, "utf8"))) {
+  for (const m of source.matchAll(/EM_(?:ASYNC_)?JS\([^,]+,\s*(\w+),\s*\(([^)]*)\),\s*\{/g)) {
+    let depth = 1, end = m.index + m[0].length;
+    while (depth > 0 && end < source.length) depth += { "{": 1, "}": -1 }[source[end++]] ?? 0;
+    const parameters = m[2].split(",").map((p) => p.trim().split(/[\s*&]+/).pop()).filter(Boolean);
+    functions.push([m[1], `async function ${m[1]}(${parameters}) {${source.slice(m.index + m[0].length, end)}`]);
+  }
 }
 for (const script of scripts) functions.push([script, readFileSync(script, "utf8")]);
 
 // The browser's own objects that the page uses, which node lacks.
 const browser = ["window", "document", "location", "history", "matchMedia", "devicePixelRatio", "Node",
-  "requestAnimationFrame"];
+  "requestAnimationFrame", "cancelAnimationFrame"];
 let unknown = 0;
 for (const [name, code] of functions)
   for (const { name: used } of globals(code, options))

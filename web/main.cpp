@@ -10,9 +10,9 @@
 #include <string>
 
 #include "dialogue.h"
+#include "explore.h"
 #include "gl_batch.h"
 #include "viewer.h"
-#include "working.h"
 
 namespace {
 
@@ -85,36 +85,6 @@ std::FILE* unbuffered(cookie_write_function_t* write) {
   return stream;
 }
 
-// The shortest text that reads back as the same float: "0.1", not "0.100000001".
-std::string shortest(float v) {
-  char text[32];
-  for (int digits = 1;; ++digits) {
-    std::snprintf(text, sizeof text, "%.*g", digits, static_cast<double>(v));
-    if (std::strtof(text, nullptr) == v) {
-      break;
-    }
-  }
-  std::string s = text;
-  // A link separates answers with "+"; an exponent needs none.
-  const size_t plus = s.find("e+");
-  if (plus != std::string::npos) {
-    s.erase(plus + 1, 1);
-  }
-  return s;
-}
-
-// The answers a run took, in the link's form: 2+0+0+1+2+2+0+1+0.
-std::string answersOf(const Exercise& exercise) {
-  std::string answers = std::to_string(exercise.n);
-  for (int i = 0; i <= exercise.n; ++i) {
-    answers += "+" + shortest(exercise.control[i].x) + "+" + shortest(exercise.control[i].y);
-  }
-  return answers + "+" + std::to_string(exercise.r1) + "+" + std::to_string(exercise.r2);
-}
-
-// The exercise the dialogue took, for the link and the working.
-Exercise exercise;
-
 int viewerArgc;
 char** viewerArgv;
 
@@ -146,12 +116,6 @@ extern "C" EMSCRIPTEN_KEEPALIVE void prepareWindow() {
   }
 }
 
-// The working as JSON (working.h), worked out when the page first asks.
-extern "C" EMSCRIPTEN_KEEPALIVE const char* working() {
-  static const std::string json = describeWorking(exercise);
-  return json.c_str();
-}
-
 extern "C" EMSCRIPTEN_KEEPALIVE void openWindow() {
   windowOpened = true;
   announceViewer();
@@ -169,16 +133,18 @@ int main(int argc, char** argv) {
   const Console console{fopencookie(&typed, "r", {readTyped, nullptr, nullptr, nullptr}),
                         unbuffered(writeOut), unbuffered(writeErr)};
   // The page's input never ends: the dialogue always completes.
-  if (!runDialogue(exercise, console)) {
+  if (!runDialogue(pageExercise, console)) {
     return 1;
   }
   const int drawn = hasWebGL();
-  dialogueOver(answersOf(exercise).c_str(), exercise.n, exercise.r1, exercise.r2, drawn);
+  dialogueOver(answersOf(pageExercise).c_str(), pageExercise.n, pageExercise.r1, pageExercise.r2,
+               drawn);
   if (drawn == 0) {
     // Where the console program's GLUT would say that there is no display.
     std::fputs("Greska: prozor ne moze da se prikaze jer pregledac ne nudi WebGL.\n", console.err);
     return 1;
   }
+  beginExploring();
   viewerArgc = argc;
   viewerArgv = argv;
   openWindowSoon();

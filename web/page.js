@@ -71,14 +71,20 @@
 
   // Answers in the fragment (#2+0+0+1+2+2+0+1+0, %20 as good as +) are one
   // line typed ahead at the first question.
-  let linked = location.hash.slice(1).replace(/\+/g, " ");
-  try {
-    linked = decodeURIComponent(linked);
-  } catch {
-    // Taken as it stands; the program refuses what is no number.
+  function answersIn(hash) {
+    const answers = hash.slice(1).replace(/\+/g, " ");
+    try {
+      return decodeURIComponent(answers);
+    } catch {
+      return answers;  // taken as it stands; the program refuses what is no number
+    }
   }
-  // Another exercise in the address is another page, and so is a new one.
-  window.addEventListener("hashchange", () => location.reload());
+  let linked = answersIn(location.hash);
+  // Another exercise in the address is another page, and so is a new one;
+  // the page's own changes to it are not (explore.js).
+  window.addEventListener("hashchange", () => {
+    if (location.hash !== Module.addressed) location.reload();
+  });
   document.getElementById("again").addEventListener("click", () => location.assign(location.href.split("#")[0]));
 
   // The picture as it shows, taken when it is asked for.
@@ -163,19 +169,28 @@
     dialogueOver(answers, degree, first, second, drawn) {
       answer.readOnly = true;
       answer.placeholder = "Novi zadatak: dugme ispod slike.";
+      link.hidden = false;
+      save.hidden = !drawn;
+      actions.classList.add("done");
+      if (drawn) {
+        Module.showExercise(answers, degree, first, second);
+      } else {
+        Module.showExercise(answers);
+        canvas.setAttribute("aria-label", "Slika zadatka ne moze da se prikaze jer pregledac ne nudi WebGL.");
+      }
+    },
+    // The exercise shown now, as the link, the saved picture's name and the picture's text.
+    showExercise(answers, degree, first, second) {
       const anchor = link.querySelector("a");
       anchor.href = "#" + answers;
       anchor.textContent = anchor.href;
-      link.hidden = false;
       save.download = `geometrija-${answers}.png`;
-      save.hidden = !drawn;
-      actions.classList.add("done");
-      canvas.setAttribute("aria-label", drawn
-        ? `Slika zadatka: kriva stepena ${degree} je crvena, njene kontrolne tacke narandzaste, a ` +
-          `kontrolni poligon plav. Prvi deo krive uvecan je za ${first}, drugi za ${second}: tacke ` +
-          "uvecanih poligona su crne, stranice magenta, a uvecani prvi deo je plav, preko crvene krive."
-        : "Slika zadatka ne moze da se prikaze jer pregledac ne nudi WebGL.");
+      canvas.setAttribute("aria-label",
+        `Slika zadatka: kriva stepena ${degree} je crvena, njene kontrolne tacke narandzaste, a ` +
+        `kontrolni poligon plav. Prvi deo krive uvecan je za ${first}, drugi za ${second}: tacke ` +
+        "uvecanih poligona su crne, stranice magenta, a uvecani prvi deo je plav, preko crvene krive.");
     },
+    answersIn,
     // GLUT opens the window at 1024 x 700 (times the ratio); once it has
     // drawn, it takes the page's room.
     viewerStarting() {

@@ -1,7 +1,7 @@
-// The working, on the page after the dialogue (web/main.cpp's working()):
-// "Postupak" opens and closes it. It is built the first time it is opened,
-// never before, from the JSON that the program works out by the listing's
-// own arithmetic: the midpoint scheme at t = 1/2 in a table and a figure,
+// The working, on the page after the dialogue (web/explore.cpp's working()):
+// "Postupak" opens and closes it. It is built when it is opened, never
+// before, and anew for each change to the exercise while it is open, from
+// the JSON that the program works out by the listing's own arithmetic: the midpoint scheme at t = 1/2 in a table and a figure,
 // then the raising of each half, pass by pass, in a table and a figure.
 // Every point is written as the listing writes a pair.
 // No destructuring: Debian 12's emscripten minifies it wrongly.
@@ -91,6 +91,13 @@
           ` i tacka krive za t = 1/2, ${middle[2]}, svaki u boji svog reda tabele.`, levels, middle) + "</div>" +
       raising(halves[0], 1) + raising(halves[1], 2);
   }
+
+  // Another exercise on the page: its working, now where it is open, else
+  // when it is next opened.
+  Module.workingChanged = () => {
+    if (working.hidden) working.replaceChildren();
+    else build();
+  };
 
   button.addEventListener("click", () => {
     const open = button.getAttribute("aria-expanded") !== "true";

@@ -92,7 +92,24 @@ const axe = new Function(readFileSync(createRequire(import.meta.url).resolve("ax
 async function puppeteerTab(options) {
   const browser = await puppeteer.launch({ defaultViewport: { width: 1440, height: 760 }, ...options });
   const tab = (await browser.pages())[0];
-  return { open: (address) => tab.goto(address), evaluate: (script) => tab.evaluate(script),
+  // A drag through `path` (viewport CSS pixels) by the mouse or a finger; keys pressed in turn ("Shift+Key" too).
+  async function drag(path, touch) {
+    const pointer = touch ? tab.touchscreen : tab.mouse;
+    const moves = path.slice(1);
+    await (touch ? pointer.touchStart(...path[0]) : pointer.move(...path[0]).then(() => pointer.down()));
+    for (const to of moves) await (touch ? pointer.touchMove(...to) : pointer.move(...to));
+    await (touch ? pointer.touchEnd() : pointer.up());
+  }
+  async function press(...keys) {
+    for (const key of keys) {
+      const [shift, name] = key.startsWith("Shift+") ? [true, key.slice(6)] : [false, key];
+      if (shift) await tab.keyboard.down("Shift");
+      await tab.keyboard.press(name);
+      if (shift) await tab.keyboard.up("Shift");
+    }
+  }
+  return { open: (address) => tab.goto(address), evaluate: (script, ...args) => tab.evaluate(script, ...args),
+    drag, press, focus: (id) => tab.focus("#" + id), typing: (text) => tab.keyboard.type(text),
     type: (text) => tab.type("#answer", text + "\n"), pdf: (path) => tab.pdf({ format: "A4", path }), tab,
     resize: (width, height, deviceScaleFactor) => tab.setViewport({ width, height, deviceScaleFactor }),
     screenshot: async () => Buffer.from(await tab.screenshot()), close: () => browser.close(),
@@ -111,7 +128,19 @@ async function webkit() {
     browserName: "MiniBrowser", "webkitgtk:browserOptions": { binary: miniBrowser, args: ["--automation"] } }).build();
   const resize = (width, height) => driver.manage().window().setRect({ width, height });
   await resize(1440, 900);
-  return { open: (address) => driver.get(address), evaluate: (script) => driver.executeScript(`return (${script})()`),
+  async function drag(path) {
+    const actions = driver.actions({ async: true }).move({ x: Math.round(path[0][0]), y: Math.round(path[0][1]) }).press();
+    for (const to of path.slice(1)) actions.move({ x: Math.round(to[0]), y: Math.round(to[1]), duration: 16 });
+    await actions.release().perform();
+  }
+  const keyNames = { PageDown: Key.PAGE_DOWN, PageUp: Key.PAGE_UP, ArrowLeft: Key.ARROW_LEFT, ArrowRight: Key.ARROW_RIGHT,
+    ArrowUp: Key.ARROW_UP, ArrowDown: Key.ARROW_DOWN, Escape: Key.ESCAPE, Enter: Key.ENTER };
+  const keyOf = (key) => (key.startsWith("Shift+") ? Key.chord(Key.SHIFT, keyNames[key.slice(6)]) : keyNames[key]);
+  return { open: (address) => driver.get(address),
+    evaluate: (script, ...args) => driver.executeScript(`return (${script})(...arguments)`, ...args),
+    drag, press: async (...keys) => { for (const key of keys) await driver.switchTo().activeElement().sendKeys(keyOf(key)); },
+    focus: (id) => driver.executeScript(`document.getElementById("${id}").focus()`),
+    typing: (text) => driver.switchTo().activeElement().sendKeys(text),
     type: (text) => driver.findElement(By.id("answer")).sendKeys(text, Key.ENTER), resize,
     screenshot: async () => Buffer.from(await driver.takeScreenshot(), "base64"),
     close: () => driver.quit().then(() => service.kill()) };
@@ -207,6 +236,82 @@ async function expectAccessible(browser, name) {
   }) >= 4.5, `${name}: the placeholder's contrast`);
 }
 
+// The exercise explored: the apex dragged, then moved by the keys, and an amount
+// changed, each alone, with the link, the listing and the working following;
+// Back through the changes; and the moved exercise's link opened afresh, which
+// must list what the page listed and draw, bit for bit, what it drew.
+const pairsOf = (listing) => listing.trim().split(/\s+/);
+async function expectExplored(browser, name) {
+  const now = () => browser.evaluate(() => ({ answers: location.hash.slice(1).split("+"), link: link.querySelector("a").hash,
+    listing: document.getElementById("listing").textContent, working: document.getElementById("working").textContent,
+    complaint: document.getElementById("r2-complaint").textContent, invalid: r2.getAttribute("aria-invalid") }));
+  const place = (i) => browser.evaluate((i) => {
+    canvas.scrollIntoView({ block: "nearest" });
+    const box = canvas.getBoundingClientRect();
+    return [box.x + Module._pointX(i), box.y + Module._pointY(i)];
+  }, i);
+  const changed = (before, after) => after.answers.flatMap((answer, k) => (answer === before.answers[k] ? [] : [k]));
+  const first = await now();
+  const picture = await canvasImage(browser);
+  const apex = await place(1);
+  await browser.drag([0, 1, 2, 3, 4].map((k) => [apex[0] + 1 + 10 * k, apex[1] + 1 + 8 * k]));
+  const dragged = await now();
+  assert.deepEqual(changed(first, dragged), [3, 4], `${name}: the drag moves the apex alone`);
+  assert.equal(dragged.link, "#" + dragged.answers.join("+"), `${name}: the link, after the drag`);
+  assert.notEqual(dragged.listing, first.listing, `${name}: the listing, after the drag`);
+  assert.notEqual(dragged.working, first.working, `${name}: the working, after the drag`);
+  const draggedPicture = await canvasImage(browser);
+  // The keys: the next point chosen and back, then the apex a pixel right and ten down.
+  await browser.focus("canvas");
+  await browser.press("PageDown", "PageUp", "ArrowRight");
+  const right = await now();
+  assert.deepEqual(changed(dragged, right), [3], `${name}: ArrowRight moves the apex's x alone`);
+  assert.ok(Number(right.answers[3]) > Number(dragged.answers[3]), `${name}: ArrowRight moves it right`);
+  await browser.press("Shift+ArrowDown");
+  const down = await now();
+  assert.deepEqual(changed(right, down), [4], `${name}: Shift+ArrowDown moves the apex's y alone`);
+  assert.ok(Number(down.answers[4]) < Number(right.answers[4]), `${name}: Shift+ArrowDown moves it down`);
+  // The second amount: one the dialogue refuses, told beside the field, the address as it was; then one it takes.
+  await browser.focus("r2");
+  await browser.evaluate(() => (r2.value = ""));
+  await browser.typing("49");
+  const refused = await now();
+  assert.equal(refused.complaint, readFileSync(join(cases, "refused/amounts.stderr"), "utf8").split("\n")[0] + "\n",
+    `${name}: the dialogue's complaint beside the field`);
+  assert.equal(refused.invalid, "true", `${name}: the refused field marked`);
+  assert.deepEqual(refused.answers, down.answers, `${name}: the address after a refused amount`);
+  await browser.evaluate(() => (r2.value = ""));
+  await browser.typing("2");
+  await browser.press("Enter");
+  const amounts = await now();
+  assert.deepEqual(changed(down, amounts), [down.answers.length - 1], `${name}: the second amount alone`);
+  assert.equal(amounts.answers.at(-1), "2", `${name}: the second amount taken`);
+  assert.equal(amounts.complaint, "", `${name}: no complaint once taken`);
+  assert.equal(pairsOf(amounts.listing).length, pairsOf(down.listing).length + 2, `${name}: two more pairs listed`);
+  // Back: each change undone in turn, to the dialogue's own exercise and picture.
+  const back = async () => {
+    await browser.evaluate(() => new Promise((done) => (addEventListener("popstate", () => done(), { once: true }), history.back())));
+    return now();
+  };
+  assert.deepEqual((await back()).answers, down.answers, `${name}: Back to the amount before`);
+  await back();
+  assert.deepEqual((await back()).answers, dragged.answers, `${name}: Back to the drag`);
+  const backFirst = await back();
+  assert.deepEqual(backFirst.answers, first.answers, `${name}: Back to the dialogue's exercise`);
+  assert.equal(backFirst.listing, first.listing, `${name}: its listing`);
+  assert.ok((await canvasImage(browser)).equals(picture), `${name}: its picture, after Back`);
+  // The drag's link in a page of its own: the dialogue's listing, the same working, the same picture.
+  await browser.open("about:blank");
+  await browser.open(url + "#" + dragged.answers.join("+"));
+  for (const until = Date.now() + 3000; Date.now() < until && await browser.evaluate(() => explore.hidden);)
+    await new Promise((go) => setTimeout(go, 20));
+  const typed = await browser.evaluate(() => document.getElementById("console").textContent);
+  assert.equal(typed.slice(typed.lastIndexOf(": ") + 2), dragged.listing, `${name}: the dialogue's listing of the link`);
+  assert.ok((await canvasImage(browser)).equals(draggedPicture), `${name}: the link's picture, bit for bit`);
+  await browser.evaluate(() => document.getElementById("show-working").click());
+  assert.equal((await now()).working, dragged.working, `${name}: the link's working`);
+}
+
 async function check(name, browser, more) {
   try {
     await browser.open(url);
@@ -226,6 +331,7 @@ async function check(name, browser, more) {
     const narrowed = await expectFramed(browser, name);
     assert.notEqual(narrowed, "1024 x 700", `${name}: the canvas follows the browser window`);
     await expectWorking(browser, name);
+    await expectExplored(browser, name);
     console.log(`${name}: the terminal's transcript, nothing for axe, framed at 1024 x 700 and ${narrowed}; ` +
       `first prompt ${firstPrompt} ms after loading; the working's pairs, nothing for axe, printed`);
     await more?.(browser);
@@ -279,6 +385,28 @@ async function chromiumChecks() {
     await browser.tab.waitForFunction(() => !window.lose);  // a new page, whose context was never lost
     await expectRun(browser, "chromium, its context back", [], terminal("typed/one-line"));
     judge(await canvasImage(browser), "chromium, its context back", "cat", 2);
+    // On a phone: a finger on a point moves it and leaves the page where it was; elsewhere it scrolls the page.
+    await browser.tab.setViewport({ width: 400, height: 700, hasTouch: true, isMobile: true });
+    await browser.open(url + "#" + linked);
+    await browser.tab.waitForFunction(() => !explore.hidden);
+    await browser.evaluate(() => document.getElementById("show-working").click());
+    // A finger's drag up and to the left, from the apex or from beside it.
+    const finger = async (onApex, by) => {
+      const apex = await browser.evaluate(() => {
+        scrollTo(0, 0);
+        const box = canvas.getBoundingClientRect();
+        return [box.x + Module._pointX(1), box.y + Module._pointY(1)];
+      });
+      const at = onApex ? apex : [apex[0] + 60, apex[1] + 100];
+      await browser.drag([0, 1, 2, 3].map((k) => [at[0] + by * k, at[1] + by * k]), true);
+      return browser.evaluate(() => [location.hash, scrollY]);
+    };
+    const [touched, still] = await finger(true, -6);
+    assert.notEqual(touched, "#" + linked, "chromium: a finger on the apex moves it");
+    assert.equal(still, 0, "chromium: a finger on the apex scrolls nothing");
+    const [untouched, scrolled] = await finger(false, -30);
+    assert.equal(untouched, touched, "chromium: a finger beside the points moves none");
+    assert.ok(scrolled > 0, "chromium: a finger beside the points scrolls the page");
     console.log("chromium: a live region, the picture's name, the link and the working by keyboard, " +
       "the focus drawn; " +
       `a link's transcript, then the same link offered; at ratio 2 ${sharp}, framed; its context lost, told, and back`);

@@ -1,0 +1,302 @@
+// The exercise on the page changed after the dialogue: a control point taken
+// in the picture and moved, an amount changed, an earlier exercise brought
+// back from the page's history. Each change is worked out by the dialogue's
+// own steps (workExercise) on a fresh scene and drawn by the viewer; page.js
+// and explore.js hand it the pointer, the keys and the fields.
+
+#include "explore.h"
+
+#include <emscripten.h>
+
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+#include "camera.h"
+#include "snap.h"
+#include "viewer.h"
+#include "working.h"
+
+Exercise pageExercise;
+
+namespace {
+
+// Shows a change on the page: the link's answers, the listing, the degree and
+// the amounts; then, once a change is finished, one step of its history.
+EM_JS(void, exerciseNow, (const char* answers, const char* listing, int n, int r1, int r2),
+      { Module.exerciseNow(UTF8ToString(answers), UTF8ToString(listing), n, r1, r2); });
+EM_JS(void, exerciseDone, (), { Module.exerciseDone(); });
+EM_JS(void, amountRefused, (int which, const char* complaint),
+      { Module.amountRefused(which, UTF8ToString(complaint)); });
+
+// The text the page holds for `which`: 0 the answers in its address, 1 and 2
+// the amounts' fields; in memory the caller frees.
+EM_JS(char*, pageTextCopy, (int which), {
+  const text = Module.pageText(which);
+  const size = lengthBytesUTF8(text) + 1;
+  const copy = _malloc(size);
+  stringToUTF8(text, copy, size);
+  return copy;
+});
+
+// The canvas's device pixels, which are the window's.
+EM_JS(int, canvasWidth, (), { return Module.canvas.width; });
+EM_JS(int, canvasHeight, (), { return Module.canvas.height; });
+
+// The exercise as last finished, which a drag's Escape puts back.
+Exercise finished;
+// The corners the view was framed from; it stays on them while a point is held.
+Point framedMin;
+Point framedMax;
+
+std::string listing;
+
+// The page's text for `which` as one line typed at the console.
+std::string pageLine(int which) {
+  char* text = pageTextCopy(which);
+  std::string line = std::string(text) + "\n";
+  std::free(text);
+  return line;
+}
+
+// The shortest text that reads back as the same float: "0.1", not "0.100000001".
+std::string shortest(float v) {
+  char text[32];
+  for (int digits = 1;; ++digits) {
+    std::snprintf(text, sizeof text, "%.*g", digits, static_cast<double>(v));
+    if (std::strtof(text, nullptr) == v) {
+      break;
+    }
+  }
+  std::string s = text;
+  // A link separates answers with "+"; an exponent needs none.
+  const size_t plus = s.find("e+");
+  if (plus != std::string::npos) {
+    s.erase(plus + 1, 1);
+  }
+  return s;
+}
+
+ssize_t appendToListing(void* /*cookie*/, const char* text, size_t size) {
+  listing.append(text, size);
+  return static_cast<ssize_t>(size);
+}
+
+ssize_t discard(void* /*cookie*/, const char* /*text*/, size_t size) {
+  return static_cast<ssize_t>(size);
+}
+
+// What the window shows, in the canvas's CSS pixels: the framed camera and
+// the scene's half width and half height at the drawing plane, in drawing units.
+struct View {
+  Camera camera;
+  double halfWidth;
+  double halfHeight;
+  double width;
+  double height;
+};
+
+View currentView() {
+  const double w = canvasWidth();
+  const double h = canvasHeight();
+  View view{cameraFor(framedMin, framedMax), 0, 0, w / displayScale(), h / displayScale()};
+  const double fov = fieldOfView(framedMin, framedMax, view.camera, w / h);
+  view.halfHeight = view.camera.dist * std::tan(fov * kPi / 360);
+  view.halfWidth = view.halfHeight * w / h;
+  return view;
+}
+
+double cssX(const View& view, float x) {
+  return ((x * view.camera.unit - view.camera.cx) / view.halfWidth + 1) * view.width / 2;
+}
+double cssY(const View& view, float y) {
+  return (1 - (y * view.camera.unit - view.camera.cy) / view.halfHeight) * view.height / 2;
+}
+double sceneX(const View& view, double css) {
+  return ((2 * css / view.width - 1) * view.halfWidth + view.camera.cx) / view.camera.unit;
+}
+double sceneY(const View& view, double css) {
+  return ((1 - 2 * css / view.height) * view.halfHeight + view.camera.cy) / view.camera.unit;
+}
+
+// The shortest coordinates inside the CSS pixel column under x, and the row under y.
+float snappedX(const View& view, double x) {
+  const double left = std::floor(x);
+  return shortestInside(sceneX(view, left), sceneX(view, left + 1));
+}
+float snappedY(const View& view, double y) {
+  const double top = std::floor(y);
+  return shortestInside(sceneY(view, top + 1), sceneY(view, top));
+}
+
+// The exercise worked out anew and its listing kept, both shown on the page.
+void rework() {
+  static std::FILE* const out =
+      fopencookie(nullptr, "w", {nullptr, appendToListing, nullptr, nullptr});
+  listing.clear();
+  workExercise(pageExercise, out);
+  std::fflush(out);
+  exerciseNow(answersOf(pageExercise).c_str(), listing.c_str(), pageExercise.n, pageExercise.r1,
+              pageExercise.r2);
+}
+
+// The view framed by the window's own rule, as when it opens.
+void frame() {
+  framedMin = scene.sceneMin;
+  framedMax = scene.sceneMax;
+  frameScene();
+  display();
+}
+
+// A change done: framed, and one step of the page's history.
+void finish() {
+  frame();
+  finished = pageExercise;
+  exerciseDone();
+}
+
+}  // namespace
+
+std::string answersOf(const Exercise& exercise) {
+  std::string answers = std::to_string(exercise.n);
+  for (int i = 0; i <= exercise.n; ++i) {
+    answers += "+" + shortest(exercise.control[i].x) + "+" + shortest(exercise.control[i].y);
+  }
+  return answers + "+" + std::to_string(exercise.r1) + "+" + std::to_string(exercise.r2);
+}
+
+void beginExploring() {
+  framedMin = scene.sceneMin;
+  framedMax = scene.sceneMax;
+  finished = pageExercise;
+  rework();
+}
+
+// The control point under (x, y), in the canvas's CSS pixels, within 12 of
+// its centre: the nearest to the pointer, counting from the edge of the
+// square drawn for it; of points drawn over each other, the last drawn. -1
+// where there is none.
+extern "C" EMSCRIPTEN_KEEPALIVE int pointAt(double x, double y) {
+  constexpr double kReach = 12;
+  constexpr double kHalfSquare = 2;
+  const View view = currentView();
+  int taken = -1;
+  double nearest = kReach * kReach;
+  for (int i = 0; i <= pageExercise.n; ++i) {
+    const double dx = cssX(view, pageExercise.control[i].x) - x;
+    const double dy = cssY(view, pageExercise.control[i].y) - y;
+    if (dx * dx + dy * dy > kReach * kReach) {
+      continue;
+    }
+    const double ex = std::fmax(0, std::fabs(dx) - kHalfSquare);
+    const double ey = std::fmax(0, std::fabs(dy) - kHalfSquare);
+    if (ex * ex + ey * ey <= nearest) {
+      nearest = ex * ex + ey * ey;
+      taken = i;
+    }
+  }
+  return taken;
+}
+
+// Where control point i shows, in the canvas's CSS pixels.
+extern "C" EMSCRIPTEN_KEEPALIVE double pointX(int i) {
+  return cssX(currentView(), pageExercise.control[i].x);
+}
+extern "C" EMSCRIPTEN_KEEPALIVE double pointY(int i) {
+  return cssY(currentView(), pageExercise.control[i].y);
+}
+
+// A held point i under the pointer at (x, y): the exercise follows, the view stays.
+extern "C" EMSCRIPTEN_KEEPALIVE void movePoint(int i, double x, double y) {
+  const View view = currentView();
+  pageExercise.control[i].x = snappedX(view, x);
+  pageExercise.control[i].y = snappedY(view, y);
+  rework();
+  display();
+}
+
+// The held point let go.
+extern "C" EMSCRIPTEN_KEEPALIVE void letGo() { finish(); }
+
+// The held point back where it was taken.
+extern "C" EMSCRIPTEN_KEEPALIVE void putBack() {
+  pageExercise = finished;
+  rework();
+  frame();
+}
+
+// Point i moved by (dx, dy) CSS pixels, a change done; a coordinate that
+// does not move stays as it is.
+extern "C" EMSCRIPTEN_KEEPALIVE void nudgePoint(int i, int dx, int dy) {
+  const View view = currentView();
+  Point& p = pageExercise.control[i];
+  if (dx != 0) {
+    p.x = snappedX(view, cssX(view, p.x) + dx);
+  }
+  if (dy != 0) {
+    p.y = snappedY(view, cssY(view, p.y) + dy);
+  }
+  rework();
+  finish();
+}
+
+// The amount in field 1 or 2 as the dialogue takes it, alone in the field,
+// shown at once, or the dialogue's complaint. 1 when taken.
+extern "C" EMSCRIPTEN_KEEPALIVE int changeAmount(int which) {
+  std::string line = pageLine(which);
+  std::FILE* in = fmemopen(line.data(), line.size(), "r");
+  int amount = 0;
+  const Answer answer = readAmount(in, pageExercise.n, amount);
+  int next = std::getc(in);
+  while (next != EOF && std::isspace(next) != 0) {
+    next = std::getc(in);
+  }
+  std::fclose(in);
+  if (answer != Answer::kAccepted || next != EOF) {
+    amountRefused(which, amountComplaint(pageExercise.n).c_str());
+    return 0;
+  }
+  int& changed = which == 1 ? pageExercise.r1 : pageExercise.r2;
+  if (changed != amount) {
+    changed = amount;
+    rework();
+    frame();
+  }
+  return 1;
+}
+
+// The amounts as they stand, once their field is left: a change done.
+extern "C" EMSCRIPTEN_KEEPALIVE void settleAmounts() {
+  if (pageExercise.r1 != finished.r1 || pageExercise.r2 != finished.r2) {
+    finished = pageExercise;
+    exerciseDone();
+  }
+}
+
+// The exercise whose answers the page's address holds, as the dialogue reads
+// them, shown framed: Back and Forward. 0, changing nothing, where they are
+// not a whole exercise, leaving the scene to a page loaded anew.
+extern "C" EMSCRIPTEN_KEEPALIVE int showAddressed() {
+  std::string line = pageLine(0);
+  std::FILE* in = fmemopen(line.data(), line.size(), "r");
+  static std::FILE* const nowhere = fopencookie(nullptr, "w", {nullptr, discard, nullptr, nullptr});
+  Exercise addressed;
+  const bool whole = runDialogue(addressed, Console{in, nowhere, nowhere});
+  std::fclose(in);
+  if (!whole) {
+    return 0;  // the page is loaded anew for it
+  }
+  pageExercise = addressed;
+  finished = addressed;
+  rework();
+  frame();
+  return 1;
+}
+
+// The working of the exercise shown, as JSON (working.h).
+extern "C" EMSCRIPTEN_KEEPALIVE const char* working() {
+  static std::string json;
+  json = describeWorking(pageExercise);
+  return json.c_str();
+}
