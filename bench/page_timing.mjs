@@ -6,7 +6,12 @@
 // from the click to the end of the next frame (a task queued in its first
 // animation frame). Then, at degree 50, how long a redraw takes once the
 // browser window is resized: from the frame's clear to the return of its last
-// draw call. Prints each run, the median of each, and the WebGL draw calls of
+// draw call. Then, at degree 50 with amounts 0 and 0 and at degree 25 with 25
+// and 25, what a move of a held point costs: from the pointer event to the
+// return of the last draw call of the frame that shows it, and to the end of
+// that frame (a task queued once the move is drawn); and
+// after 10,000 moves, whether the module's memory has grown and the draw calls
+// of a frame. Prints each run, the median of each, and the WebGL draw calls of
 // a frame.
 // Usage: node bench/page_timing.mjs PAGE [RUNS] (RUNS defaults to 5); uses the
 // browser test's puppeteer-core (tests/web, `npm ci --prefix tests/web`).
@@ -52,6 +57,7 @@ function timeTheWindow() {
 
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 const browser = await puppeteer.launch({ browser: "chrome", executablePath: "/usr/bin/chromium", headless: true,
+  protocolTimeout: 600000,
   defaultViewport: { width: 1440, height: 760 },
   args: ["--no-sandbox", "--disable-gpu", "--disable-background-networking", "--disable-sync",
     "--disable-component-update", "--no-first-run", "--disable-quic"] });
@@ -89,6 +95,58 @@ try {
     redraws.push(await tab.evaluate(() => window.timing.frames.at(-1).end - window.timing.frames.at(-1).start));
   }
   console.log(`degree 50, redrawn: ${redraws.map((t) => t.toFixed(1)).join(", ")} ms; median ${median(redraws).toFixed(1)} ms`);
+  // A held point moved: at degree 50, and at degree 25 raised by 25 and 25.
+  const points25 = Array.from({ length: 26 }, (_, i) => `${4 * i}+${(i * 37) % 100}`).join("+");
+  for (const [exercise, answers] of [["degree 50, amounts 0 and 0", `50+${points50}+0+0`],
+    ["degree 25, amounts 25 and 25", `25+${points25}+25+25`]]) {
+    await tab.goto("about:blank");
+    await tab.goto(url + "#" + answers);
+    await tab.waitForFunction(() => !document.getElementById("explore").hidden);
+    await tab.evaluate(() => new Promise(requestAnimationFrame));
+    const start = await tab.evaluate(() => {
+      const canvas = document.getElementById("canvas"), box = canvas.getBoundingClientRect();
+      // Each move: from its event to its frame's last draw call, and to a task queued once that frame
+      // is drawn. Each frame's draw calls.
+      window.moves = [];
+      window.waits = [];
+      window.timing.enter = 0;
+      canvas.addEventListener("pointermove", () => (window.moved = performance.now()), true);
+      // What the page is told of each new exercise (the module's own functions rebind themselves).
+      const shown = Module.exerciseNow;
+      Module.exerciseNow = (...args) => {
+        shown(...args);
+        const from = window.moved;
+        setTimeout(() => {
+          window.moves.push(window.timing.frames.at(-1).end - from);
+          window.waits.push(performance.now() - from);
+        });
+      };
+      return [box.x + Module._pointX(10), box.y + Module._pointY(10)];
+    });
+    await tab.mouse.move(...start);
+    await tab.mouse.down();
+    for (let k = 1; k <= 10 * runs; ++k) {
+      // Each move alone, once the browser has drawn the one before: what one costs, not what a
+      // queue of them does to a machine whose software OpenGL is still drawing the last frame.
+      await tab.evaluate(() => new Promise((drawn) => requestAnimationFrame(() => setTimeout(drawn, 50))));
+      await tab.mouse.move(start[0] + k, start[1] + k / 2);
+    }
+    await tab.mouse.up();
+    const [moves, waits] = await tab.evaluate(() => [window.moves, window.waits]);
+    console.log(`${exercise}, a move: median ${median(moves).toFixed(1)} ms, slowest ${Math.max(...moves).toFixed(1)} ms` +
+      ` of ${moves.length}, to its frame's last draw call; to the end of that frame, median ${median(waits).toFixed(1)} ms`);
+    // 10,000 moves straight through: the module's memory and the draw calls of a frame, before and after.
+    const [before, after] = await tab.evaluate(() => new Promise((done) => {
+      const state = () => [HEAP8.length, window.timing.frames.at(-1).calls];
+      requestAnimationFrame(() => {
+        const first = state();
+        for (let k = 0; k < 10000; ++k) Module._movePoint(10, 100 + (k % 300), 100 + (k % 200));
+        requestAnimationFrame(() => done([first, state()]));
+      });
+    }));
+    console.log(`${exercise}, 10,000 moves: memory ${before[0]} -> ${after[0]} bytes, ` +
+      `${before[1]} -> ${after[1]} draw calls a frame`);
+  }
 } finally {
   await browser.close();
 }

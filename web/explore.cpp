@@ -22,11 +22,13 @@ Exercise pageExercise;
 
 namespace {
 
-// Shows a change on the page: the link's answers, the listing, the degree and
-// the amounts; then, once a change is finished, one step of its history.
-EM_JS(void, exerciseNow, (const char* answers, const char* listing, int n, int r1, int r2),
-      { Module.exerciseNow(UTF8ToString(answers), UTF8ToString(listing), n, r1, r2); });
-EM_JS(void, exerciseDone, (), { Module.exerciseDone(); });
+// Shows each step of a change on the page: the listing, the degree and the
+// amounts; then, once a change is finished, its answers, in the link and the
+// address, as a step of the page's history where `step`.
+EM_JS(void, exerciseNow, (const char* listing, int n, int r1, int r2),
+      { Module.exerciseNow(UTF8ToString(listing), n, r1, r2); });
+EM_JS(void, exerciseDone, (const char* answers, int step),
+      { Module.exerciseDone(UTF8ToString(answers), Boolean(step)); });
 EM_JS(void, amountRefused, (int which, const char* complaint),
       { Module.amountRefused(which, UTF8ToString(complaint)); });
 
@@ -137,8 +139,7 @@ void rework() {
   listing.clear();
   workExercise(pageExercise, out);
   std::fflush(out);
-  exerciseNow(answersOf(pageExercise).c_str(), listing.c_str(), pageExercise.n, pageExercise.r1,
-              pageExercise.r2);
+  exerciseNow(listing.c_str(), pageExercise.n, pageExercise.r1, pageExercise.r2);
 }
 
 // The view framed by the window's own rule, as when it opens.
@@ -149,11 +150,11 @@ void frame() {
   display();
 }
 
-// A change done: framed, and one step of the page's history.
-void finish() {
+// A change done, framed: one step of the page's history where `step`.
+void finish(bool step = true) {
   frame();
   finished = pageExercise;
-  exerciseDone();
+  exerciseDone(answersOf(finished).c_str(), step ? 1 : 0);
 }
 
 }  // namespace
@@ -166,11 +167,14 @@ std::string answersOf(const Exercise& exercise) {
   return answers + "+" + std::to_string(exercise.r1) + "+" + std::to_string(exercise.r2);
 }
 
-void beginExploring() {
+// Once the window has shown the dialogue's exercise: from now on it can be
+// changed, and the page is shown its listing.
+extern "C" EMSCRIPTEN_KEEPALIVE void beginExploring() {
   framedMin = scene.sceneMin;
   framedMax = scene.sceneMax;
   finished = pageExercise;
   rework();
+  exerciseDone(answersOf(finished).c_str(), 0);
 }
 
 // The control point under (x, y), in the canvas's CSS pixels, within 12 of
@@ -270,7 +274,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE int changeAmount(int which) {
 extern "C" EMSCRIPTEN_KEEPALIVE void settleAmounts() {
   if (pageExercise.r1 != finished.r1 || pageExercise.r2 != finished.r2) {
     finished = pageExercise;
-    exerciseDone();
+    exerciseDone(answersOf(finished).c_str(), 1);
   }
 }
 
@@ -288,9 +292,8 @@ extern "C" EMSCRIPTEN_KEEPALIVE int showAddressed() {
     return 0;  // the page is loaded anew for it
   }
   pageExercise = addressed;
-  finished = addressed;
   rework();
-  frame();
+  finish(false);
   return 1;
 }
 

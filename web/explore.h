@@ -11,7 +11,3 @@ extern Exercise pageExercise;
 // The answers that give an exercise, in a link's form: 2+0+0+1+2+2+0+1+0,
 // each coordinate the shortest text that reads back as its float.
 std::string answersOf(const Exercise& exercise);
-
-// Once the dialogue is over and its window can be drawn: from now on its
-// exercise can be changed, and the page is shown its listing.
-void beginExploring();

@@ -26,13 +26,14 @@
   const place = (i) => `${i + 1}. kontrolna tacka, (${now.answers[1 + 2 * i]}, ${now.answers[2 + 2 * i]})`;
   const say = (text) => (said.textContent = text);
 
-  // The ring around the chosen point, outside the picture's own pixels,
-  // shown while the picture has the keyboard's focus.
+  // The ring around the chosen point, over the picture rather than in it,
+  // shown while the picture has the keyboard's focus; the picture is at the
+  // corner of the stage that holds both.
   function showChosen() {
     ring.hidden = chosen < 0;
     if (chosen < 0) return;
-    ring.style.left = `${canvas.offsetLeft + Module._pointX(chosen)}px`;
-    ring.style.top = `${canvas.offsetTop + Module._pointY(chosen)}px`;
+    ring.style.left = `${Module._pointX(chosen)}px`;
+    ring.style.top = `${Module._pointY(chosen)}px`;
   }
   function choose(i) {
     chosen = i;
@@ -42,10 +43,8 @@
 
   Object.assign(Module, {
     // Every step of a change, a drag's frames included.
-    exerciseNow(answers, text, degree, first, second) {
-      const opening = now === null;
-      now = { answers: answers.split("+"), text, degree };
-      Module.showExercise(answers, degree, first, second);
+    exerciseNow(text, degree, first, second) {
+      now = { answers: now ? now.answers : [], text, degree, first, second };
       listing.textContent = text;
       [first, second].forEach((amount, k) => {
         fields[k].max = 50 - degree;
@@ -53,20 +52,23 @@
       });
       Module.workingChanged();
       if (chosen >= 0) showChosen();
-      panel.classList.toggle("changed", !opening && answers !== panel.dataset.typed);
-      if (opening) {
-        panel.dataset.typed = answers;
-        panel.hidden = false;
-        history.replaceState({ exercise: true }, "", "#" + answers);
-        Module.addressed = location.hash;
-      }
     },
-    // A change finished: a step of the history, and the new listing told once.
-    exerciseDone() {
-      history.pushState({ exercise: true }, "", "#" + now.answers.join("+"));
+    // A change finished, or an exercise shown whole: its link, and where
+    // `step`, a step of the history, with the new listing told once.
+    exerciseDone(answers, step) {
+      if (now.answers.length === 0) panel.dataset.typed = answers;
+      now.answers = answers.split("+");
+      Module.showExercise(answers, now.degree, now.first, now.second);
+      panel.classList.toggle("changed", answers !== panel.dataset.typed);
+      panel.hidden = false;
+      if (step) {
+        history.pushState({ exercise: true }, "", "#" + answers);
+        say((moved >= 0 ? `${place(moved)}. ` : "") + `Spisak tacaka: ${now.text.trim()}`);
+        moved = -1;
+      } else {
+        history.replaceState({ exercise: true }, "", "#" + answers);
+      }
       Module.addressed = location.hash;
-      say((moved >= 0 ? `${place(moved)}. ` : "") + `Spisak tacaka: ${now.text.trim()}`);
-      moved = -1;
     },
     amountRefused(which, complaint) {
       const field = fields[which - 1];
@@ -164,7 +166,6 @@
   window.addEventListener("popstate", (event) => {
     if (now === null || !event.state || !event.state.exercise) return;
     if (Module._showAddressed() === 0) return location.reload();
-    Module.addressed = location.hash;
     fields.forEach((field) => field.removeAttribute("aria-invalid"));
     say(`Spisak tacaka: ${now.text.trim()}`);
   });

@@ -144,7 +144,6 @@ int main(int argc, char** argv) {
     std::fputs("Greska: prozor ne moze da se prikaze jer pregledac ne nudi WebGL.\n", console.err);
     return 1;
   }
-  beginExploring();
   viewerArgc = argc;
   viewerArgv = argv;
   openWindowSoon();

@@ -196,6 +196,8 @@
     viewerStarting() {
       viewerStarted = true;
       setTimeout(fitWindow, 0);
+      // Once the window has shown its first frame, its exercise can be changed.
+      requestAnimationFrame(() => setTimeout(() => Module._beginExploring()));
     },
   });
 })();

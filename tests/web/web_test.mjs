@@ -8,18 +8,22 @@
 // browser window is narrowed, as shown and as saved (its own image), drawn
 // in a few draw calls, and no error may escape the page. Printed (chromium
 // and firefox; WebKitWebDriver cannot print), it is one page with the
-// transcript and the framed picture.
+// transcript and the framed picture. Then the exercise explored (a point
+// dragged and moved by the keys, an amount refused and taken, Back), and the
+// moved exercise's link opened afresh: the same listing, working and picture.
 // axe-core must find nothing against WCAG 2.1 A and AA before the dialogue
 // and after it; what axe does not judge is looked at directly: the
 // placeholder's contrast, and in chromium, where the page has the focus, its
 // accessibility tree (the console a live region, the picture's text) and the
 // way back to the link with the keyboard, with the focus drawn. In chromium
 // also: a link's answers; a screen of two device pixels to a CSS pixel, and
-// the WebGL context lost and given back there; a browser without WebGL.
+// the WebGL context lost and given back there; the picture reached with Tab
+// and a drag put back by Escape; a finger on a phone; a browser without WebGL.
 // Usage: node web_test.mjs PAGE FRAME_CHECK; firefox and WebKit draw on the
 // X display in DISPLAY. WEB_ENGINES (e.g. "chromium") drives only those named.
 // PAGE_SCREENSHOT=file.png saves chromium's view after the answers,
-// PAGE_PRINTOUT=file.pdf its printout, PAGE_WORKING=file.png its working.
+// PAGE_PRINTOUT=file.pdf its printout, PAGE_WORKING=file.png its working,
+// PAGE_MOVED=file.png a point being dragged.
 import assert from "node:assert/strict";
 import { execFileSync } from "node:child_process";
 import { mkdtempSync, readFileSync, rmSync, writeFileSync } from "node:fs";
@@ -254,8 +258,14 @@ async function expectExplored(browser, name) {
   const first = await now();
   const picture = await canvasImage(browser);
   const apex = await place(1);
+  // What a screen reader is told of the drag: the point taken, then the new listing, not every frame.
+  await browser.evaluate(() => new MutationObserver((changes) => (window.told = (window.told ?? 0) + changes.length))
+    .observe(said, { childList: true, characterData: true, subtree: true }));
   await browser.drag([0, 1, 2, 3, 4].map((k) => [apex[0] + 1 + 10 * k, apex[1] + 1 + 8 * k]));
   const dragged = await now();
+  assert.ok(await browser.evaluate(() => window.told <= 2), `${name}: told at most twice of one drag`);
+  assert.ok((await browser.evaluate(() => said.textContent)).endsWith(dragged.listing.trim()),
+    `${name}: the new listing told`);
   assert.deepEqual(changed(first, dragged), [3, 4], `${name}: the drag moves the apex alone`);
   assert.equal(dragged.link, "#" + dragged.answers.join("+"), `${name}: the link, after the drag`);
   assert.notEqual(dragged.listing, first.listing, `${name}: the listing, after the drag`);
@@ -279,6 +289,7 @@ async function expectExplored(browser, name) {
   assert.equal(refused.complaint, readFileSync(join(cases, "refused/amounts.stderr"), "utf8").split("\n")[0] + "\n",
     `${name}: the dialogue's complaint beside the field`);
   assert.equal(refused.invalid, "true", `${name}: the refused field marked`);
+  assert.deepEqual(await browser.evaluate(axe), [], `${name}: WCAG 2.1 A and AA, an amount refused`);
   assert.deepEqual(refused.answers, down.answers, `${name}: the address after a refused amount`);
   await browser.evaluate(() => (r2.value = ""));
   await browser.typing("2");
@@ -385,6 +396,35 @@ async function chromiumChecks() {
     await browser.tab.waitForFunction(() => !window.lose);  // a new page, whose context was never lost
     await expectRun(browser, "chromium, its context back", [], terminal("typed/one-line"));
     judge(await canvasImage(browser), "chromium, its context back", "cat", 2);
+    // The picture reached with Tab, its focus drawn around it; the apex taken, moved, and put back by Escape.
+    await browser.tab.focus("#show-working");
+    await browser.press("Shift+Tab", "Shift+Tab", "Shift+Tab");
+    const [picked, offset] = await browser.evaluate(() => [document.activeElement.id,
+      parseFloat(getComputedStyle(document.activeElement).outlineOffset)]);
+    assert.equal(picked, "canvas", "chromium: the picture after its actions, with Shift+Tab");
+    assert.ok(offset >= 0, "chromium: the picture's focus drawn outside it");
+    const unmoved = await browser.evaluate(() => [location.hash, canvas.toDataURL()]);
+    const apex = await browser.evaluate(() => { const box = canvas.getBoundingClientRect();
+      return [box.x + Module._pointX(1), box.y + Module._pointY(1)]; });
+    await browser.tab.mouse.move(...apex);
+    await browser.tab.mouse.down();
+    await browser.tab.mouse.move(apex[0] + 50, apex[1] + 50, { steps: 5 });
+    await browser.press("Escape");
+    await browser.tab.mouse.up();
+    assert.deepEqual(await browser.evaluate(() => [location.hash, canvas.toDataURL()]), unmoved,
+      "chromium: Escape puts the apex back, with its picture");
+    if (process.env.PAGE_MOVED) {
+      await browser.resize(1440, 760, 1);
+      await browser.evaluate(() => new Promise(requestAnimationFrame));
+      const apex = await browser.evaluate(() => { const box = canvas.getBoundingClientRect();
+        return [box.x + Module._pointX(1), box.y + Module._pointY(1)]; });
+      await browser.tab.mouse.move(...apex);
+      await browser.tab.mouse.down();
+      await browser.tab.mouse.move(apex[0] - 120, apex[1] + 40, { steps: 5 });
+      await new Promise((go) => setTimeout(go, 100));
+      writeFileSync(process.env.PAGE_MOVED, await browser.screenshot());
+      await browser.tab.mouse.up();
+    }
     // On a phone: a finger on a point moves it and leaves the page where it was; elsewhere it scrolls the page.
     await browser.tab.setViewport({ width: 400, height: 700, hasTouch: true, isMobile: true });
     await browser.open(url + "#" + linked);
