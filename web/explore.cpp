@@ -8,10 +8,12 @@
 
 #include <emscripten.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "camera.h"
 #include "snap.h"
@@ -54,12 +56,25 @@ Point framedMax;
 
 std::string listing;
 
-// The page's text for `which` as one line typed at the console.
-std::string pageLine(int which) {
+// The page's text for `which` as one line typed at the console, read to its end.
+struct Typed {
+  std::string line;
+  size_t read = 0;
+};
+
+ssize_t readTyped(void* cookie, char* buffer, size_t size) {
+  Typed& typed = *static_cast<Typed*>(cookie);
+  const size_t count = std::min(size, typed.line.size() - typed.read);
+  std::memcpy(buffer, typed.line.data() + typed.read, count);
+  typed.read += count;
+  return static_cast<ssize_t>(count);
+}
+
+std::FILE* pageLine(int which, Typed& typed) {
   char* text = pageTextCopy(which);
-  std::string line = std::string(text) + "\n";
+  typed.line = std::string(text) + "\n";
   std::free(text);
-  return line;
+  return fopencookie(&typed, "r", {readTyped, nullptr, nullptr, nullptr});
 }
 
 // The shortest text that reads back as the same float: "0.1", not "0.100000001".
@@ -104,7 +119,8 @@ View currentView() {
   const double h = canvasHeight();
   View view{cameraFor(framedMin, framedMax), 0, 0, w / displayScale(), h / displayScale()};
   const double fov = fieldOfView(framedMin, framedMax, view.camera, w / h);
-  view.halfHeight = view.camera.dist * std::tan(fov * kPi / 360);
+  // sin / cos rather than tan, which the page would carry only for this.
+  view.halfHeight = view.camera.dist * std::sin(fov * kPi / 360) / std::cos(fov * kPi / 360);
   view.halfWidth = view.halfHeight * w / h;
   return view;
 }
@@ -248,8 +264,8 @@ extern "C" EMSCRIPTEN_KEEPALIVE void nudgePoint(int i, int dx, int dy) {
 // The amount in field 1 or 2 as the dialogue takes it, alone in the field,
 // shown at once, or the dialogue's complaint. 1 when taken.
 extern "C" EMSCRIPTEN_KEEPALIVE int changeAmount(int which) {
-  std::string line = pageLine(which);
-  std::FILE* in = fmemopen(line.data(), line.size(), "r");
+  Typed typed;
+  std::FILE* in = pageLine(which, typed);
   int amount = 0;
   const Answer answer = readAmount(in, pageExercise.n, amount);
   int next = std::getc(in);
@@ -282,8 +298,8 @@ extern "C" EMSCRIPTEN_KEEPALIVE void settleAmounts() {
 // them, shown framed: Back and Forward. 0, changing nothing, where they are
 // not a whole exercise, leaving the scene to a page loaded anew.
 extern "C" EMSCRIPTEN_KEEPALIVE int showAddressed() {
-  std::string line = pageLine(0);
-  std::FILE* in = fmemopen(line.data(), line.size(), "r");
+  Typed typed;
+  std::FILE* in = pageLine(0, typed);
   static std::FILE* const nowhere = fopencookie(nullptr, "w", {nullptr, discard, nullptr, nullptr});
   Exercise addressed;
   const bool whole = runDialogue(addressed, Console{in, nowhere, nowhere});
