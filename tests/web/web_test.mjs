@@ -342,6 +342,7 @@ async function check(name, browser, more) {
     const narrowed = await expectFramed(browser, name);
     assert.notEqual(narrowed, "1024 x 700", `${name}: the canvas follows the browser window`);
     await expectWorking(browser, name);
+    if (more && process.env.PAGE_WORKING) await (await browser.tab.$("#working")).screenshot({ path: process.env.PAGE_WORKING });
     await expectExplored(browser, name);
     console.log(`${name}: the terminal's transcript, nothing for axe, framed at 1024 x 700 and ${narrowed}; ` +
       `first prompt ${firstPrompt} ms after loading; the working's pairs, nothing for axe, printed`);
@@ -369,8 +370,6 @@ async function chromiumChecks() {
     assert.equal(focused, "link-address", "chromium: Shift+Tab from the answer field");
     assert.notEqual(outline, "none", "chromium: the focused link's outline");
     assert.ok(parseFloat(width) >= 2, "chromium: the focus outline's width");
-    const shot = process.env.PAGE_WORKING;
-    if (shot) await (await browser.tab.$("#working")).screenshot({ path: shot });
     // The working, open, reached from "Novi zadatak" with Tab, and closed with Enter.
     await browser.tab.focus("#again");
     await browser.tab.keyboard.press("Tab");
