@@ -87,6 +87,12 @@ std::string shortest(float v) {
     }
   }
   std::string s = text;
+  // A whole number as a whole number: "100", not "1e+02".
+  char whole[32];
+  std::snprintf(whole, sizeof whole, "%.0f", static_cast<double>(v));
+  if (s.find("e+") != std::string::npos && std::strlen(whole) <= 9) {
+    return whole;
+  }
   // A link separates answers with "+"; an exponent needs none.
   const size_t plus = s.find("e+");
   if (plus != std::string::npos) {
