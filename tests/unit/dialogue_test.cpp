@@ -42,7 +42,7 @@ TEST(Dialogue, RecordsTheLargestElevatedHalves) {
 TEST(Dialogue, AnExerciseWorkedOutIsTheDialoguesOwn) {
   std::mt19937 rng(42);
   std::uniform_real_distribution<float> coordinate(-1000, 1000);
-  for (int run = 0; run < 200; ++run) {
+  for (int run = 0; run < 40; ++run) {
     Exercise exercise;
     exercise.n = std::uniform_int_distribution<int>(0, kMaxDegree)(rng);
     std::uniform_int_distribution<int> amount(-exercise.n - 2, kMaxDegree - exercise.n);
