@@ -37,8 +37,9 @@ TEST(Dialogue, RecordsTheLargestElevatedHalves) {
 
 // The exercise worked out without asking, as the page does after each change,
 // gives what the dialogue gives when its answers are typed: the listing and
-// every shape it records, bit for bit (the scene's corners follow from them). Random exercises of
-// every degree, each amount from cutting the whole half to the largest.
+// every shape it records, bit for bit (the scene's corners follow from them).
+// Random exercises of every degree, each amount from cutting the whole half to
+// the largest.
 TEST(Dialogue, AnExerciseWorkedOutIsTheDialoguesOwn) {
   std::mt19937 rng(42);
   std::uniform_real_distribution<float> coordinate(-1000, 1000);
