@@ -3,16 +3,22 @@
 # A case is NAME.answers, typed on standard input, and what the program must
 # do with them: print NAME.stdout on standard output and NAME.stderr on
 # standard error, and end with the status in NAME.status. After a complete
-# dialogue the window cannot open, and the target says so in its own words
-# (its GLUT, or the program itself under Node.js): one more line on standard
-# error, which is not ours to compare. A Windows program's CR LF is read as
-# LF; any other program must end its lines with LF alone.
+# dialogue the window cannot open, and the target says so in its own words,
+# one more line on standard error: X11's freeglut, Windows' freeglut, or the
+# program itself under Node.js; any other line fails the case. A Windows
+# program's CR LF is read as LF; any other program must end its lines with
+# LF alone.
 # Usage: run.sh PROGRAM... (e.g. run.sh qemu-aarch64 build/arm64/geometrija)
 set -u
 cases=$(cd "$(dirname "$0")" && pwd)
 out=$(mktemp)
 err=$(mktemp)
 trap 'rm -f "$out" "$err"' EXIT
+case "$*" in
+  *.exe) no_window="freeglut \(.*\): Failed to create a window \(Geometrija - prikaz zadatka\)!" ;;
+  node\ *) no_window="Greska: prozor ne moze da se prikaze jer Node\.js nema prozore\." ;;
+  *) no_window="freeglut \(.*\): failed to open display ''" ;;
+esac
 ran=0
 failed=0
 fail() {
@@ -34,7 +40,8 @@ for answers in "$cases"/*/*.answers; do
   if grep -qx "Greska: ulaz se zavrsio pre kraja dijaloga." "$case.stderr"; then
     [ -z "$after" ] || fail "standard error goes on after the input was cut short: $after"
   else
-    [[ -n $after && $after != *$'\n'* ]] || fail "not one line saying that no window can open: $after"
+    [[ $after != *$'\n'* ]] && grep -qxE "$no_window" <<<"$after" ||
+      fail "not the one line saying that no window can open: $after"
   fi
   [ "$status" -eq "$(cat "$case.status")" ] || fail "status $status"
 done
