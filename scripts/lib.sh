@@ -203,7 +203,8 @@ ensure_debian13_root() {
 # Runs a command line as root in the Debian 13 chroot, in /geometrija: this
 # clone, bound in, with the chroot's own build/ and dist/ for it over its own.
 # They are this clone's alone: an older clone's sources may be older than
-# another's objects, which make would then take as up to date. As any chroot,
+# another's objects, which make would then take as up to date; the three
+# clones checked last keep theirs, and the stage says where. As any chroot,
 # it takes this machine's resolver, trusted certificates and npm settings. The mounts are made in a mount namespace of its own and unmounted
 # when the command ends, however it ends; the processes it leaves end too.
 in_debian13() {
@@ -223,6 +224,9 @@ in_debian13() {
     mount --rbind /dev "$root/dev"
     mount --rbind /sys "$root/sys"
     mkdir -p "$root/geometrija" "$own/build" "$own/dist"
+    touch "$own"  # of the clones checked here, the three used last keep their builds
+    ls -dt "$root"/var/lib/geometrija/clones/* | tail -n +4 | xargs -r rm -rf
+    echo "Debian 13 builds this clone in $own" >&2
     mount --bind "$clone" "$root/geometrija"
     mount --bind "$own/build" "$root/geometrija/build"
     mount --bind "$own/dist" "$root/geometrija/dist"
