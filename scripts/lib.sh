@@ -224,8 +224,8 @@ in_debian13() {
     mount --rbind /dev "$root/dev"
     mount --rbind /sys "$root/sys"
     mkdir -p "$root/geometrija" "$own/build" "$own/dist"
-    touch "$own"  # of the clones checked here, the three used last keep their builds
-    ls -dt "$root"/var/lib/geometrija/clones/* | tail -n +4 | xargs -r rm -rf
+    # Of the clones checked here, the three used last keep their builds.
+    touch "$own" && ls -dt "$root"/var/lib/geometrija/clones/* | tail -n +4 | xargs -r rm -rf
     echo "Debian 13 builds this clone in $own" >&2
     mount --bind "$clone" "$root/geometrija"
     mount --bind "$own/build" "$root/geometrija/build"
