@@ -301,8 +301,8 @@ extern "C" EMSCRIPTEN_KEEPALIVE void settleAmounts() {
 }
 
 // The exercise whose answers the page's address holds, as the dialogue reads
-// them, shown framed: Back and Forward. 0, changing nothing, where they are
-// not a whole exercise, leaving the scene to a page loaded anew.
+// them, shown framed: Back and Forward. 0 where they are not a whole
+// exercise, which the page then loads anew.
 extern "C" EMSCRIPTEN_KEEPALIVE int showAddressed() {
   Typed typed;
   std::FILE* in = pageLine(0, typed);
