@@ -9,9 +9,9 @@
 # On X11 the screen's scale is Xft.dpi, and with no window manager, as here,
 # a window has no frame. A program whose name ends in .exe is a Windows one:
 # its scale is wine's LogPixels, it must say in its manifest that it draws at
-# that scale, and Windows puts the window's frame, not its client area, where
-# GLUT is told; wine's frame is 4 pixels at the sides and the bottom and 23 at
-# the top at 96 dpi, 5 and 33 at 144.
+# that scale, its window has the program's icon, and Windows puts the window's
+# frame, not its client area, where GLUT is told; wine's frame is 4 pixels at
+# the sides and the bottom and 23 at the top at 96 dpi, 5 and 33 at 144.
 # Usage: window_test.sh FRAME_CHECK CLOSE_WINDOW PROGRAM...
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
@@ -56,6 +56,14 @@ make_screen() {
   xrdb -remove
   [ "$3" = 96 ] || [ -n "$windows" ] || echo "Xft.dpi: $3" | xrdb -merge
 }
+# Two pixels of the window's largest icon (ARGB, as the window manager gets
+# it, at a size that follows the scale): where the program's icon has an
+# Orange point, and its light ground.
+window_icon() {
+  xprop -id "$1" -notype 32c _NET_WM_ICON | sed 's/^[^=]*= //' | awk -F', ' '{
+    for (i = 1; i < NF; i += 2 + $i * $(i + 1)) if ($i > w) { w = $i; at = i + 2 }
+    if (w) printf "%x %x\n", $(at + int(3 * w / 16) * w + int(w / 4)), $(at + int(3 * w / 4) * w + int(w / 2)) }'
+}
 # Without a display, on a private one of its own, which the first screen is.
 if [ -z "${DISPLAY:-}" ]; then
   source "$here/display.sh"
@@ -82,6 +90,8 @@ for row in "${screens[@]}"; do
     [ -n "$found" ] || fail "no window showed"
     WINDOW=0 X=-1 Y=-1 WIDTH=0 HEIGHT=0
     eval "$found"
+    [ -z "$windows" ] || [ "$(window_icon "$WINDOW")" = "ffff8000 ffe6e6cc" ] ||
+      fail "its icon is not the program's: $(window_icon "$WINDOW")"
     [ "$X,$Y,$WIDTH,$HEIGHT" = "$opened" ] ||
       fail "the window opened at $X,$Y as $WIDTH x $HEIGHT, not at $opened"
     ((X - left >= ax && Y - top >= ay && X + WIDTH + right <= ax + aw && Y + HEIGHT + bottom <= ay + ah)) ||
