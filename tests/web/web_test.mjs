@@ -6,9 +6,9 @@
 // terminal shows for them (tests/cases), the first prompt must show within
 // 1 s, the canvas must frame the scene at its first size and after the
 // browser window is narrowed, as shown and as saved (its own image), drawn
-// in a few draw calls, and no error may escape the page. Printed (chromium
-// and firefox; WebKitWebDriver cannot print), it is one page with the
-// transcript and the framed picture. Then the exercise explored (a point
+// in a few draw calls, and no error may escape the page; its icon is the
+// program's. Printed (chromium and firefox; WebKitWebDriver cannot print), it
+// is one page with the transcript and the framed picture. Then the exercise explored (a point
 // dragged and moved by the keys, an amount refused and taken, Back), and the
 // moved exercise's link opened afresh: the same listing, working and picture.
 // axe-core must find nothing against WCAG 2.1 A and AA before the dialogue
@@ -287,9 +287,28 @@ async function expectExplored(browser, name) {
   assert.equal((await now()).working, dragged.working, `${name}: the link's working`);
 }
 
+// The page's own icon: the program's, drawn from its one source. Two pixels
+// of it drawn at 64 x 64: an Orange point and the light ground.
+const iconSource = readFileSync(new URL("../../desktop/geometrija.svg", import.meta.url), "utf8");
+async function expectIcon(browser, name) {
+  const [source, pixels] = await browser.evaluate(async () => {
+    const href = document.querySelector("link[rel=icon]").href;
+    const image = new Image();
+    image.src = href;
+    await image.decode();
+    const context = Object.assign(document.createElement("canvas"), { width: 64, height: 64 }).getContext("2d");
+    context.drawImage(image, 0, 0, 64, 64);
+    const at = (x, y) => [...context.getImageData(x, y, 1, 1).data].join(" ");
+    return [decodeURIComponent(href.slice(href.indexOf(",") + 1)), [at(16, 12), at(32, 48)]];
+  });
+  assert.equal(source.replaceAll("'", '"'), iconSource.trim().replaceAll("\n", ""), `${name}: the page's icon`);
+  assert.deepEqual(pixels, ["255 128 0 255", "230 230 204 255"], `${name}: the page's icon drawn`);
+}
+
 async function check(name, browser, more) {
   try {
     await browser.open(url);
+    await expectIcon(browser, name);
     await shows(browser, asked[0]);
     const firstPrompt = Math.round(await browser.evaluate(() => performance.now()));  // at most
     assert.ok(firstPrompt < 1000, `${name}: the first prompt showed ${firstPrompt} ms after loading`);
