@@ -106,7 +106,7 @@ private_display() {
 # live.
 ensure_windows_packages() {
   ensure_build_deps -P nocheck
-  ensure_packages g++-mingw-w64-x86-64-posix wine wine64 icoutils
+  ensure_packages g++-mingw-w64-x86-64-posix wine wine64 icoutils zip
   WINDOWS_BUILD=$(preset_dir windows)
 }
 
