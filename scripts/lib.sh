@@ -22,9 +22,13 @@ ensure_packages() {
   done
   [ ${#missing[@]} -eq 0 ] && return 0
   echo "Installing: ${missing[*]}" >&2
-  as_root apt-get update -qq &&
-    DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -qq --no-install-recommends \
-      "${missing[@]}" >&2
+  apt_as_root install "${missing[@]}"
+}
+
+# apt-get's command (install, build-dep) as root, quietly, with the package
+# lists brought up to date first.
+apt_as_root() {
+  as_root apt-get update -qq && DEBIAN_FRONTEND=noninteractive as_root apt-get -y -qq --no-install-recommends "$@" >&2
 }
 
 # Installs what building this source tree and checking it need, as
@@ -35,9 +39,7 @@ ensure_build_deps() {
   ensure_packages dpkg-dev
   dpkg-checkbuilddeps "$@" 2>/dev/null && return 0
   echo "Installing what debian/control says building needs${*:+ ($*)}" >&2
-  as_root apt-get update -qq &&
-    DEBIAN_FRONTEND=noninteractive as_root apt-get build-dep -y -qq --no-install-recommends \
-      "$@" ./ >&2
+  apt_as_root build-dep "$@" ./
 }
 
 # A configure preset's build folder: build/PRESET, as CMakePresets.json's base
@@ -67,10 +69,7 @@ ensure_web_test_client() {
   local -A browsers=([chromium]=chromium [firefox]=firefox-esr [webkit]=webkit2gtk-driver)
   local engine packages=(poppler-utils)
   for engine in $WEB_ENGINES; do
-    [ -n "${browsers[$engine]:-}" ] || {
-      echo "no browser engine '$engine'; WEB_ENGINES takes: ${!browsers[*]}" >&2
-      return 1
-    }
+    [ -n "${browsers[$engine]:-}" ] || { echo "no browser engine '$engine'; WEB_ENGINES takes: ${!browsers[*]}" >&2; return 1; }
     packages+=("${browsers[$engine]}")
   done
   ensure_packages "${packages[@]}"
@@ -187,16 +186,22 @@ DEBIAN13=trixie
 DEBIAN13_ROOT=${DEBIAN13_ROOT:-/var/cache/geometrija/debian13}
 ensure_debian13_root() {
   [ -e "$DEBIAN13_ROOT/etc/geometrija-chroot" ] && return 0  # made whole
+  echo "Making a Debian 13 chroot in $DEBIAN13_ROOT, once." >&2
+  as_root rm -rf "$DEBIAN13_ROOT"
+  debian_tree "$DEBIAN13" "$DEBIAN13_ROOT" ca-certificates,git
+  as_root touch "$DEBIAN13_ROOT/etc/geometrija-chroot"
+}
+
+# A Debian tree of the release $1 made by mmdebstrap from the mirror this
+# machine installs from, with the packages $3: in the folder $2, or the
+# tarball of that name.
+debian_tree() {
   ensure_packages mmdebstrap
   local entries
   entries=$(mktemp)
-  machine_entries deb "$DEBIAN13" "$entries" || return 1
-  echo "Making a Debian 13 chroot in $DEBIAN13_ROOT, once." >&2
-  as_root rm -rf "$DEBIAN13_ROOT"
-  as_root mkdir -p "$DEBIAN13_ROOT"
-  as_root mmdebstrap --quiet --variant=minbase --include=ca-certificates,git "$DEBIAN13" \
-    "$DEBIAN13_ROOT" "$entries"
-  as_root touch "$DEBIAN13_ROOT/etc/geometrija-chroot"
+  machine_entries deb "$1" "$entries" || return 1
+  as_root mkdir -p "$(dirname "$2")"
+  as_root mmdebstrap --quiet --variant=minbase --include="$3" "$1" "$2" "$entries"
   rm -f "$entries"
 }
 
@@ -233,4 +238,21 @@ in_debian13() {
     chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 \
       bash -c "cd /geometrija && $3"
   ' in_debian13 "$root" "$PWD" "$1"
+}
+
+# autopkgtest's testbed for this release: a tarball made once by mmdebstrap,
+# kept outside the clone, with what the package and its tests need already
+# in it, and dpkg-dev, which autopkgtest unpacks the tests' source with; autopkgtest-virt-unshare unpacks it afresh for each run, as root
+# mapped through root's subordinate ids.
+TESTBED=${TESTBED:-/var/cache/geometrija/testbed-$CODENAME.tar}
+ensure_testbed() {
+  ensure_packages autopkgtest uidmap
+  local ids needs
+  for ids in /etc/subuid /etc/subgid; do grep -qs "^root:" "$ids" || echo root:100000:65536 | as_root tee -a "$ids" >/dev/null; done
+  [ -f "$TESTBED" ] && return 0
+  needs=$({ dpkg-deb -f "$1" Depends; sed -n '/^Depends:/,/^$/p' debian/tests/control; } |
+    sed -E 's/^Depends://; s/\([^)]*\)|\|[^,]*|@//g' | tr -s ', \n' ',' | sed 's/^,//; s/,$//')
+  echo "Making autopkgtest's testbed for $CODENAME in $TESTBED, once." >&2
+  debian_tree "$CODENAME" "${TESTBED%.tar}-new.tar" "dpkg-dev,$needs"
+  as_root mv "${TESTBED%.tar}-new.tar" "$TESTBED"
 }

@@ -1,18 +1,26 @@
 #!/usr/bin/env bash
-# What a desktop and man find of the program installed under ROOT (an
-# unpacked package): its menu entry, valid, starting the installed program in
-# a terminal under Education; the icon the entry names, in every size; the
-# metainfo, valid, launching that entry, at the release VERSION; and the
-# manual in each locale's language and script, with no warning from groff,
-# the C locale's ASCII included.
-# Usage: installed.sh ROOT VERSION
+# What a desktop and man find of the program in a Debian package, unpacked:
+# the program, which answers every case, its copyright and changelog; its
+# menu entry, valid, starting the installed program in a terminal under
+# Education; the icon the entry names, in every size; the metainfo, valid,
+# launching that entry, at the package's version; and the manual in each
+# locale's language and script, with no warning from groff, the C locale's
+# ASCII included.
+# Usage: installed.sh DEB
 set -u
 export LC_ALL=C.UTF-8
-root=$1 version=$2 id=org.example.geometrija fails=0
+root=$(mktemp -d) version=$(dpkg-deb -f "$1" Version) id=org.example.geometrija fails=0
+locales=$(mktemp -d)
+trap 'rm -rf "$root" "$locales"' EXIT
+dpkg-deb -x "$1" "$root"
 fail() {
   echo "FAILED: $*"
   fails=$((fails + 1))
 }
+bash "$(dirname "$0")/../cases/run.sh" "$root/usr/bin/geometrija" || fail "the program fails cases"
+for file in bin/geometrija share/doc/geometrija/copyright share/doc/geometrija/changelog.gz; do
+  [ -f "$root/usr/$file" ] || fail "no /usr/$file"
+done
 entry=$root/usr/share/applications/$id.desktop
 value() { sed -n "s/^$1=//p" "$entry"; }
 desktop-file-validate "$entry" || fail "desktop-file-validate finds fault with $entry"
@@ -35,8 +43,6 @@ grep -qF "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" 
 grep -qF "<release version=\"$version\"" "$metainfo" || fail "the metainfo's release is not $version"
 
 # The locales, made in a folder of their own.
-locales=$(mktemp -d)
-trap 'rm -rf "$locales"' EXIT
 for locale in C C.UTF-8 en_US.UTF-8 sr_RS.UTF-8 sr_RS.UTF-8@latin; do
   [[ $locale == C* ]] || localedef -i "${locale/.UTF-8/}" -f UTF-8 "$locales/$locale" 2>/dev/null
   heading=$(case $locale in sr_RS.UTF-8) echo ОПИС ;; *@latin) echo OPIS ;; *) echo DESCRIPTION ;; esac)
