@@ -145,13 +145,16 @@ async function shows(browser, text) {
 }
 
 // A picture (PNG) judged by the window test's framing rule, cut to the
-// canvas as `cut` says, at `scale` pixels to the window's designed pixel.
+// canvas as `cut` says, at `scale` pixels to the window's designed pixel,
+// which its points must be 4 of wide.
 function judge(png, name, cut = "cat", scale = 1) {
-  const [w, h, wrong, blue, magenta] = execFileSync("sh", ["-c", `pngtopnm | ${cut} | "$0" "$1" $2`, frameCheck, refused,
+  const [w, h, wrong, blue, magenta, smallest, largest] = execFileSync("sh", ["-c", `pngtopnm | ${cut} | "$0" "$1" $2`, frameCheck, refused,
     scale], { input: png }).toString().match(/\d+/g).map(Number);
   assert.equal(wrong, 0, `${name}, ${w} x ${h}: probes not in their colour`);
   assert.ok(blue > 0, `${name}, ${w} x ${h}: no Blue edge to look at`);
   assert.ok(magenta > 0, `${name}, ${w} x ${h}: no Magenta edge to look at`);
+  assert.equal(smallest, 4 * scale, `${name}, ${w} x ${h}: the narrowest point's pixels`);
+  assert.equal(largest, 4 * scale, `${name}, ${w} x ${h}: the widest point's pixels`);
   return `${w} x ${h}`;
 }
 // The canvas's own image (toDataURL) once what was asked of it is drawn.

@@ -4,6 +4,8 @@
 // where it must show a recorded shape do not show it, and how many of those
 // places lie along Blue and Magenta edges. SCALE is the frame's pixels to a
 // pixel of the window as designed (its points are 4 of those).
+// It prints too the smallest and largest width in pixels of the points it
+// can measure, which must be 4 times SCALE.
 // Usage: frame_check ANSWERS [SCALE] < FRAME.ppm
 
 #include <algorithm>
@@ -76,6 +78,22 @@ std::vector<Probe> probesFor(int w, int h, double scale) {
   return probes;
 }
 
+// The recorded points, in pixels, that no other recorded point comes within
+// two of their sizes of.
+std::vector<Probe> pointsOf(int w, int h, double size) {
+  std::vector<Probe> all;
+  for (const Probe& p : probesFor(w, h, 0))
+    if (!p.edge && p.color != -1)
+      all.push_back(p);
+  std::vector<Probe> alone;
+  for (const Probe& p : all)
+    if (std::count_if(all.begin(), all.end(), [&](const Probe& q) {
+          return std::hypot(p.x - q.x, p.y - q.y) < 2 * size;
+        }) == 1)
+      alone.push_back(p);
+  return alone;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -112,10 +130,34 @@ int main(int argc, char** argv) {
       return p.edge && p.color == color;
     });
   };
+  // A point's size: the run of its colour along the row through its centre,
+  // for each point with no other within two sizes of it; the smallest and
+  // the largest of those runs.
+  const double size = 4 * (argc == 3 ? std::atof(argv[2]) : 1);
+  const std::vector<Probe> points = pointsOf(w, h, size);
+  int smallest = 0, largest = 0;
+  for (const Probe& p : points) {
+    const int y = int(p.y), x = int(p.x);
+    if (x < 0 || x >= w || y < 0 || y >= h)
+      continue;
+    const auto colored = [&](int at) {
+      const unsigned char* c = &rgb[3 * (y * w + at)];
+      return static_cast<unsigned long>(c[0] << 16 | c[1] << 8 | c[2]) == kRgb.at(p.color);
+    };
+    int left = x, right = x;
+    while (left > 0 && colored(left - 1))
+      --left;
+    while (right < w - 1 && colored(right + 1))
+      ++right;
+    const int run = colored(x) ? right - left + 1 : 0;
+    smallest = smallest == 0 ? run : std::min(smallest, run);
+    largest = std::max(largest, run);
+  }
   std::cout << w << " x " << h << ": wrong "
             << std::count_if(probes.begin(), probes.end(),
                              [&](const Probe& p) {
                                return !shown(p);
                              })
-            << " blue " << edges(kBlue) << " magenta " << edges(kMagenta) << "\n";
+            << " blue " << edges(kBlue) << " magenta " << edges(kMagenta) << " points " << smallest
+            << " " << largest << "\n";
 }

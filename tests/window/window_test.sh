@@ -79,6 +79,7 @@ for row in "${screens[@]}"; do
   read -r left top right bottom <<<"${frames[$dpi]}"
   IFS=, read -r ax ay aw ah <<<"${area/-/0,0,${screen/x/,}}"
   scale=$(echo "$dpi" | awk '{print $1 / 96}')
+  point=$(echo "$dpi" | awk '{print 4 * $1 / 96}')  # pixels wide, as the scale makes a point
   for scene in ${scenes//,/ }; do
     timeout 60 "$@" <"$cases/examples/$scene.answers" >"$printed" 2>/dev/null &
     program=$!
@@ -108,7 +109,8 @@ for row in "${screens[@]}"; do
       [[ $framed == "${size/x/ x }:"* ]] || fail "no frame of ${size/x/ x } showed: $framed"
       [[ $framed == *": wrong 0 "* ]] || fail "probes not in their colour: $framed"
       [[ $framed != *" blue 0 "* ]] || fail "no Blue edge to look at: $framed"
-      [[ $framed != *" magenta 0" ]] || fail "no Magenta edge to look at: $framed"
+      [[ $framed != *" magenta 0 "* ]] || fail "no Magenta edge to look at: $framed"
+      [[ $framed == *" points $point $point" ]] || fail "points not $point pixels wide: $framed"
     done
     "$close_window" "$WINDOW"
     wait "$program" || fail "status $? after the window closed"
