@@ -210,8 +210,10 @@ debian_tree() {
 # They are this clone's alone: an older clone's sources may be older than
 # another's objects, which make would then take as up to date; the three
 # clones checked last keep theirs, and the stage says where. As any chroot,
-# it takes this machine's resolver, trusted certificates and npm settings. The mounts are made in a mount namespace of its own and unmounted
-# when the command ends, however it ends; the processes it leaves end too.
+# it takes this machine's resolver, trusted certificates and npm settings,
+# and no locale, as a bare CI shell has none. The mounts are made in a mount
+# namespace of its own and unmounted when the command ends, however it ends;
+# the processes it leaves end too.
 in_debian13() {
   local root=$DEBIAN13_ROOT rc
   as_root cp -L /etc/resolv.conf "$root/etc/resolv.conf"
@@ -235,7 +237,7 @@ in_debian13() {
     mount --bind "$clone" "$root/geometrija"
     mount --bind "$own/build" "$root/geometrija/build"
     mount --bind "$own/dist" "$root/geometrija/dist"
-    chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 \
+    chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin \
       bash -c "cd /geometrija && $3"
   ' in_debian13 "$root" "$PWD" "$1"
 }
