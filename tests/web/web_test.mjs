@@ -1,24 +1,25 @@
-// The page, copied alone into an empty folder and opened from the disk in
-// three browser engines as a student uses it: Debian's chromium (Blink) and
-// firefox-esr (Gecko) through puppeteer-core, WebKitGTK's MiniBrowser through
-// selenium-webdriver and WebKitWebDriver. In each: the answers of a case
-// with refused amounts, one per Enter; the console panel must show what a
-// terminal shows for them (tests/cases), the first prompt must show within
-// 1 s, the canvas must frame the scene at its first size and after the
-// browser window is narrowed, as shown and as saved (its own image), drawn
-// in a few draw calls, and no error may escape the page; its icon is the
+// The page, one file under 1 MB, copied alone into an empty folder and opened
+// from the disk in three browser engines as a student uses it: Debian's
+// chromium (Blink) and firefox-esr (Gecko) through puppeteer-core, WebKitGTK's
+// MiniBrowser through selenium-webdriver and WebKitWebDriver. In each: the
+// answers of a case with refused amounts, one per Enter; the console panel
+// must show what a terminal shows for them (tests/cases), the first prompt
+// must show within 1 s, the canvas must frame the scene at its first size and
+// after the browser window is narrowed, as shown and as saved (its own image),
+// drawn in a few draw calls, and no error may escape the page; its icon is the
 // program's. Printed (chromium and firefox; WebKitWebDriver cannot print), it
-// is one page with the transcript and the framed picture. Then the exercise explored (a point
-// dragged and moved by the keys, an amount refused and taken, Back), and the
-// moved exercise's link opened afresh: the same listing, working and picture.
-// axe-core must find nothing against WCAG 2.1 A and AA before the dialogue
-// and after it; what axe does not judge is looked at directly: the
-// placeholder's contrast, and in chromium, where the page has the focus, its
-// accessibility tree (the console a live region, the picture's text) and the
-// way back to the link with the keyboard, with the focus drawn. In chromium
-// also: a link's answers; a screen of two device pixels to a CSS pixel, and
-// the WebGL context lost and given back there; the picture reached with Tab
-// and a drag put back by Escape; a finger on a phone; a browser without WebGL.
+// is one page with the transcript and the framed picture. Then the exercise
+// explored (a point dragged and moved by the keys, an amount refused and
+// taken, Back), and the moved exercise's link opened afresh: the same listing,
+// working and picture. axe-core must find nothing against WCAG 2.1 A and AA
+// before the dialogue and after it; what axe does not judge is looked at
+// directly: the placeholder's contrast, and in chromium, where the page has
+// the focus, its accessibility tree (the console a live region, the picture's
+// text) and the way back to the link with the keyboard, with the focus drawn.
+// In chromium also: a link's answers; a screen of two device pixels to a CSS
+// pixel, and the WebGL context lost and given back there; the picture reached
+// with Tab and a drag put back by Escape; a finger on a phone; a browser
+// without WebGL.
 // Usage: node web_test.mjs PAGE FRAME_CHECK; firefox and WebKit draw on the
 // X display in DISPLAY. WEB_ENGINES (e.g. "chromium") drives only those named.
 // PAGE_SCREENSHOT=file.png saves chromium's view after the answers,
@@ -26,7 +27,7 @@
 // PAGE_MOVED=file.png a point being dragged.
 import assert from "node:assert/strict";
 import { execFileSync } from "node:child_process";
-import { mkdtempSync, readFileSync, rmSync, writeFileSync } from "node:fs";
+import { mkdtempSync, readFileSync, rmSync, statSync, writeFileSync } from "node:fs";
 import { createRequire } from "node:module";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
@@ -35,6 +36,10 @@ import { Builder, By, Key } from "selenium-webdriver";
 import remote from "selenium-webdriver/remote/index.js";
 
 const [page, frameCheck] = process.argv.slice(2);
+// One file that a student downloads.
+const bytes = statSync(page).size;
+assert.ok(bytes < 1000000, `${page}: ${bytes} bytes, 1 MB or more`);
+console.log(`${page}: ${bytes} bytes`);
 const cases = new URL("../cases/", import.meta.url).pathname;
 const work = mkdtempSync(join(tmpdir(), "geometrija-web-"));
 const run = (script, ...args) => execFileSync("sh", ["-c", script, ...args]).toString();
