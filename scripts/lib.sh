@@ -212,8 +212,8 @@ debian_tree() {
 # clones checked last keep theirs, and the stage says where. As any chroot,
 # it takes this machine's resolver, trusted certificates and npm settings,
 # and no locale, as a bare CI shell has none. The mounts are made in a mount
-# namespace of its own and unmounted when the command ends, however it ends;
-# the processes it leaves end too.
+# namespace of its own, which ends with the command, however it ends, and
+# the processes it leaves with it.
 in_debian13() {
   local root=$DEBIAN13_ROOT rc
   as_root cp -L /etc/resolv.conf "$root/etc/resolv.conf"
@@ -226,7 +226,7 @@ in_debian13() {
   as_root unshare --mount --propagation private --pid --fork bash -c '
     set -e
     root=$1 clone=$2 own=$1/var/lib/geometrija/clones/${2//\//-}
-    trap "umount -R \"\$root/geometrija\" \"\$root/dev\" \"\$root/sys\" \"\$root/proc\" 2>/dev/null" EXIT
+    mount --bind "$root" "$root"
     mount -t proc proc "$root/proc"
     mount --rbind /dev "$root/dev"
     mount --rbind /sys "$root/sys"
@@ -237,8 +237,10 @@ in_debian13() {
     mount --bind "$clone" "$root/geometrija"
     mount --bind "$own/build" "$root/geometrija/build"
     mount --bind "$own/dist" "$root/geometrija/dist"
-    chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin \
-      bash -c "cd /geometrija && $3"
+    # Its root becomes the root of the namespace, rather than a chroot, in
+    # which no user namespace (an autopkgtest testbed) could be made.
+    cd "$root" && pivot_root . mnt && umount -l /mnt
+    exec /usr/bin/env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin bash -c "cd /geometrija && $3"
   ' in_debian13 "$root" "$PWD" "$1"
 }
 
