@@ -244,19 +244,22 @@ in_debian13() {
   ' in_debian13 "$root" "$PWD" "$1"
 }
 
-# autopkgtest's testbed for this release: a tarball made once by mmdebstrap,
+# autopkgtest's testbed for this release: a tarball made by mmdebstrap,
 # kept outside the clone, with what the package and its tests need already
-# in it, and dpkg-dev, which autopkgtest unpacks the tests' source with; autopkgtest-virt-unshare unpacks it afresh for each run, as root
-# mapped through root's subordinate ids.
+# in it, and dpkg-dev and apt-utils, with which autopkgtest unpacks the
+# tests' source and serves the package, so that it needs no archive; made
+# anew when those needs change. autopkgtest-virt-unshare unpacks it afresh
+# for each run, as root mapped through root's subordinate ids.
 TESTBED=${TESTBED:-/var/cache/geometrija/testbed-$CODENAME.tar}
 ensure_testbed() {
   ensure_packages autopkgtest uidmap
   local ids needs
   for ids in /etc/subuid /etc/subgid; do grep -qs "^root:" "$ids" || echo root:100000:65536 | as_root tee -a "$ids" >/dev/null; done
-  [ -f "$TESTBED" ] && return 0
-  needs=$({ dpkg-deb -f "$1" Depends; sed -n '/^Depends:/,/^$/p' debian/tests/control; } |
+  needs=$({ echo apt-utils, dpkg-dev; dpkg-deb -f "$1" Depends; sed -n '/^Depends:/,/^$/p' debian/tests/control; } |
     sed -E 's/^Depends://; s/\([^)]*\)|\|[^,]*|@//g' | tr -s ', \n' ',' | sed 's/^,//; s/,$//')
-  echo "Making autopkgtest's testbed for $CODENAME in $TESTBED, once." >&2
-  debian_tree "$CODENAME" "${TESTBED%.tar}-new.tar" "dpkg-dev,$needs"
+  [ -f "$TESTBED" ] && [ "$(cat "$TESTBED.needs" 2>/dev/null)" = "$needs" ] && return 0
+  echo "Making autopkgtest's testbed for $CODENAME in $TESTBED." >&2
+  debian_tree "$CODENAME" "${TESTBED%.tar}-new.tar" "$needs"
   as_root mv "${TESTBED%.tar}-new.tar" "$TESTBED"
+  echo "$needs" | as_root tee "$TESTBED.needs" >/dev/null
 }

@@ -7,7 +7,7 @@ set -u
 tree=$(mktemp -d)
 trap 'rm -rf "$tree" "$tree.log"' EXIT
 git ls-files -z | tar c --null -T - | tar x -C "$tree"
-autopkgtest -U -B "$1" "$tree/" -- unshare --tarball "$2" >"$tree.log" 2>&1
+autopkgtest -B "$1" "$tree/" -- unshare --tarball "$2" >"$tree.log" 2>&1
 status=$?
 sed -n '/@@@ summary$/,$p' "$tree.log" | tail -n +2
 [ "$status" -eq 0 ] || tail -n 40 "$tree.log"
