@@ -91,8 +91,11 @@ for row in "${screens[@]}"; do
     [ -n "$found" ] || fail "no window showed"
     WINDOW=0 X=-1 Y=-1 WIDTH=0 HEIGHT=0
     eval "$found"
-    [ -z "$windows" ] || [ "$(window_icon "$WINDOW")" = "ffff8000 ffe6e6cc" ] ||
-      fail "its icon is not the program's: $(window_icon "$WINDOW")"
+    if [ -n "$windows" ]; then
+      read -r orange ground <<<"$(window_icon "$WINDOW")"
+      [ "${orange:-}" = ffff8000 ] || fail "its icon has no Orange point where the program's has: ${orange:-no icon}"
+      [ "${ground:-}" = ffe6e6cc ] || fail "its icon has no light ground where the program's has: ${ground:-no icon}"
+    fi
     [ "$X,$Y,$WIDTH,$HEIGHT" = "$opened" ] ||
       fail "the window opened at $X,$Y as $WIDTH x $HEIGHT, not at $opened"
     ((X - left >= ax && Y - top >= ay && X + WIDTH + right <= ax + aw && Y + HEIGHT + bottom <= ay + ah)) ||
@@ -110,7 +113,9 @@ for row in "${screens[@]}"; do
       [[ $framed == *": wrong 0 "* ]] || fail "probes not in their colour: $framed"
       [[ $framed != *" blue 0 "* ]] || fail "no Blue edge to look at: $framed"
       [[ $framed != *" magenta 0 "* ]] || fail "no Magenta edge to look at: $framed"
-      [[ $framed == *" points $point $point" ]] || fail "points not $point pixels wide: $framed"
+      read -r narrowest widest <<<"${framed##* points }"
+      [ "$narrowest" = "$point" ] || fail "its narrowest point is not $point pixels wide: $framed"
+      [ "$widest" = "$point" ] || fail "its widest point is not $point pixels wide: $framed"
     done
     "$close_window" "$WINDOW"
     wait "$program" || fail "status $? after the window closed"
