@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # What a desktop and man find of the program in a Debian package, unpacked:
-# the program, which answers every case, its copyright and changelog; its
+# the program, which answers every case; its copyright and changelog; its
 # menu entry, valid, starting the installed program in a terminal under
 # Education; the icon the entry names, in every size; the metainfo, valid,
 # launching that entry, at the package's version; and the manual in each
@@ -18,7 +18,7 @@ fail() {
   fails=$((fails + 1))
 }
 bash "$(dirname "$0")/../cases/run.sh" "$root/usr/bin/geometrija" || fail "the program fails cases"
-for file in bin/geometrija share/doc/geometrija/copyright share/doc/geometrija/changelog.gz; do
+for file in share/doc/geometrija/copyright share/doc/geometrija/changelog.gz; do
   [ -f "$root/usr/$file" ] || fail "no /usr/$file"
 done
 entry=$root/usr/share/applications/$id.desktop
