@@ -114,15 +114,18 @@ int main(int argc, char** argv) {
     std::cerr << "frame_check: the frame is not a whole 8-bit binary PPM\n";
     return 2;
   }
+  const double scale = argc == 3 ? std::atof(argv[2]) : 1;
+  const auto is = [&](int x, int y, int color) {
+    const unsigned char* c = &rgb[3 * (y * w + x)];
+    return static_cast<unsigned long>(c[0] << 16 | c[1] << 8 | c[2]) == kRgb.at(color);
+  };
   // A probe shows its colour when a pixel within one of its place does.
-  const std::vector<Probe> probes = probesFor(w, h, argc == 3 ? std::atof(argv[2]) : 1);
+  const std::vector<Probe> probes = probesFor(w, h, scale);
   const auto shown = [&](const Probe& p) {
     for (int x = std::max(0, int(p.x) - 1); x <= std::min(w - 1, int(p.x) + 1); ++x)
-      for (int y = std::max(0, int(p.y) - 1); y <= std::min(h - 1, int(p.y) + 1); ++y) {
-        const unsigned char* c = &rgb[3 * (y * w + x)];
-        if (static_cast<unsigned long>(c[0] << 16 | c[1] << 8 | c[2]) == kRgb.at(p.color))
+      for (int y = std::max(0, int(p.y) - 1); y <= std::min(h - 1, int(p.y) + 1); ++y)
+        if (is(x, y, p.color))
           return true;
-      }
     return false;
   };
   const auto edges = [&](int color) {
@@ -130,34 +133,29 @@ int main(int argc, char** argv) {
       return p.edge && p.color == color;
     });
   };
-  // A point's size: the run of its colour along the row through its centre,
-  // for each point with no other within two sizes of it; the smallest and
-  // the largest of those runs.
-  const double size = 4 * (argc == 3 ? std::atof(argv[2]) : 1);
-  const std::vector<Probe> points = pointsOf(w, h, size);
-  int smallest = 0, largest = 0;
-  for (const Probe& p : points) {
-    const int y = int(p.y), x = int(p.x);
+  // A point's width: the run of its colour along the row through its centre
+  // (none where it is not shown), for each point with no other within two
+  // sizes of it.
+  std::vector<int> widths;
+  for (const Probe& p : pointsOf(w, h, 4 * scale)) {
+    const int x = int(p.x), y = int(p.y);
     if (x < 0 || x >= w || y < 0 || y >= h)
       continue;
-    const auto colored = [&](int at) {
-      const unsigned char* c = &rgb[3 * (y * w + at)];
-      return static_cast<unsigned long>(c[0] << 16 | c[1] << 8 | c[2]) == kRgb.at(p.color);
-    };
     int left = x, right = x;
-    while (left > 0 && colored(left - 1))
+    while (left > 0 && is(left - 1, y, p.color))
       --left;
-    while (right < w - 1 && colored(right + 1))
+    while (right < w - 1 && is(right + 1, y, p.color))
       ++right;
-    const int run = colored(x) ? right - left + 1 : 0;
-    smallest = smallest == 0 ? run : std::min(smallest, run);
-    largest = std::max(largest, run);
+    widths.push_back(is(x, y, p.color) ? right - left + 1 : 0);
   }
+  if (widths.empty())
+    widths.push_back(0);  // no point measured
+  const auto [smallest, largest] = std::minmax_element(widths.begin(), widths.end());
   std::cout << w << " x " << h << ": wrong "
             << std::count_if(probes.begin(), probes.end(),
                              [&](const Probe& p) {
                                return !shown(p);
                              })
-            << " blue " << edges(kBlue) << " magenta " << edges(kMagenta) << " points " << smallest
-            << " " << largest << "\n";
+            << " blue " << edges(kBlue) << " magenta " << edges(kMagenta) << " points " << *smallest
+            << " " << *largest << "\n";
 }
