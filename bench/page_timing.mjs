@@ -1,5 +1,8 @@
-// How long the page takes from the last Enter to the first frame of the
-// window, at degree 3 and at degree 50, in chromium: each run opens the page
+// How long the bare page takes from loading to its first prompt, in chromium,
+// and the longest task on the main thread in the second after the prompt
+// shows: how long a key typed then waits. Then how long the page takes from
+// the last Enter to the first frame of the window, at degree 3 and at degree
+// 50: each run opens the page
 // with every answer but the last in its link, types the last one, and times
 // the Enter to the first animation frame after the window's first drawing
 // call. Then, in that page, how long opening the working ("Postupak") takes:
@@ -32,6 +35,28 @@ const degrees = { 3: "3+0+0+0+1+1+1+1+0+0", 50: `50+${points50}+0` };
 // from its clear to its last draw call's return, with its draw calls.
 function timeTheWindow() {
   window.timing = { frames: [] };
+  // The first prompt: when the console first holds it (since loading began),
+  // then, for a second, the longest gap between tasks queued one after
+  // another, which is the longest task that ran between them.
+  addEventListener("DOMContentLoaded", () => {
+    const panel = document.getElementById("console");
+    const seen = new MutationObserver(() => {
+      if (!panel.textContent.startsWith("Unesite stepen")) return;
+      seen.disconnect();
+      const shown = (window.timing.prompt = performance.now());
+      const probe = new MessageChannel();
+      let last = shown, longest = 0;
+      probe.port1.onmessage = () => {
+        const now = performance.now();
+        longest = Math.max(longest, now - last);
+        last = now;
+        if (now - shown < 1000) probe.port2.postMessage(0);
+        else window.timing.longest = longest;
+      };
+      probe.port2.postMessage(0);
+    });
+    seen.observe(panel, { childList: true, subtree: true, characterData: true });
+  });
   addEventListener("keydown", (e) => { if (e.key === "Enter") window.timing.enter = performance.now(); }, true);
   for (const context of [WebGLRenderingContext, WebGL2RenderingContext]) {
     const clear = context.prototype.clear;
@@ -64,6 +89,19 @@ const browser = await puppeteer.launch({ browser: "chrome", executablePath: "/us
 try {
   const tab = (await browser.pages())[0];
   await tab.evaluateOnNewDocument(timeTheWindow);
+  const prompts = [];
+  const longest = [];
+  for (let run = 0; run < runs; ++run) {
+    await tab.goto("about:blank");
+    await tab.goto(url);
+    await tab.waitForFunction(() => window.timing.longest !== undefined, { timeout: 60000 });
+    prompts.push(await tab.evaluate(() => window.timing.prompt));
+    longest.push(await tab.evaluate(() => window.timing.longest));
+  }
+  console.log(`the first prompt after loading: ${prompts.map((t) => t.toFixed(0)).join(", ")} ms; ` +
+    `median ${median(prompts).toFixed(0)} ms`);
+  console.log(`the longest task in the second after it: ${longest.map((t) => t.toFixed(0)).join(", ")} ms; ` +
+    `median ${median(longest).toFixed(0)} ms`);
   for (const [degree, answers] of Object.entries(degrees)) {
     const times = [];
     const opened = [];
