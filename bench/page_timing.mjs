@@ -14,8 +14,8 @@
 // return of the last draw call of the frame that shows it, and to the end of
 // that frame (a task queued once the move is drawn); and
 // after 10,000 moves, whether the module's memory has grown and the draw calls
-// of a frame. Prints each run, the median of each, and the WebGL draw calls of
-// a frame.
+// of a frame. Then the student's sheet, opened and judged at each keystroke.
+// Prints each run, the median of each, and the WebGL draw calls of a frame.
 // Usage: node bench/page_timing.mjs PAGE [RUNS] (RUNS defaults to 5); uses the
 // browser test's puppeteer-core (tests/web, `npm ci --prefix tests/web`).
 import { createRequire } from "node:module";
@@ -184,6 +184,53 @@ try {
     }));
     console.log(`${exercise}, 10,000 moves: memory ${before[0]} -> ${after[0]} bytes, ` +
       `${before[1]} -> ${after[1]} draw calls a frame`);
+  }
+  // The student's sheet: at degree 50, and at degree 10 raised by 5 and 5, how long "Proveri svoj rad"
+  // in the working already open takes to show it (from the click to the end of the next frame); then, every field filled in, each
+  // keystroke in the last field: from the key to the sheet judged anew, and to the end of the frame
+  // that shows it.
+  const points10 = Array.from({ length: 11 }, (_, i) => `${i}+${(i * 7) % 10}`).join("+");
+  for (const [exercise, answers] of [["degree 50, amounts 0 and 0", `50+${points50}+0+0`],
+    ["degree 10, amounts 5 and 5", `10+${points10}+5+5`]]) {
+    const opened = [], judged = [], keys = [];
+    for (let run = 0; run < runs; ++run) {
+      await tab.goto("about:blank");
+      await tab.goto(url + "#" + answers);
+      await tab.waitForFunction(() => !document.getElementById("explore").hidden);
+      await tab.evaluate(() => new Promise((shown) => {
+        document.getElementById("show-working").click();
+        requestAnimationFrame(() => setTimeout(shown, 100));
+      }));
+      opened.push(await tab.evaluate(() => new Promise((done) => {
+        const start = performance.now();
+        document.getElementById("check").click();
+        requestAnimationFrame(() => setTimeout(() => done(performance.now() - start)));
+      })));
+      await tab.evaluate(() => {
+        const fields = [...document.querySelectorAll("#working input")];
+        fields.forEach((field) => (field.value = "1,5"));
+        fields.at(-1).focus();
+        window.keyed = [];
+        window.judged = [];
+        addEventListener("keydown", () => (window.keyAt = performance.now()), true);
+        document.addEventListener("input", () => {
+          const at = window.keyAt;
+          window.judged.push(performance.now() - at);
+          requestAnimationFrame(() => setTimeout(() => window.keyed.push(performance.now() - at)));
+        });
+      });
+      for (let k = 0; k < 5; ++k) {
+        await tab.keyboard.type(String(k));
+        await tab.evaluate(() => new Promise((drawn) => requestAnimationFrame(() => setTimeout(drawn, 50))));
+      }
+      keys.push(...await tab.evaluate(() => window.keyed));
+      judged.push(...await tab.evaluate(() => window.judged));
+    }
+    console.log(`${exercise}, the sheet opened: ${opened.map((t) => t.toFixed(0)).join(", ")} ms; ` +
+      `median ${median(opened).toFixed(0)} ms`);
+    console.log(`${exercise}, a keystroke: judged in median ${median(judged).toFixed(1)} ms, slowest ` +
+      `${Math.max(...judged).toFixed(1)} ms of ${judged.length}; to the end of its frame, median ` +
+      `${median(keys).toFixed(1)} ms, slowest ${Math.max(...keys).toFixed(1)} ms`);
   }
 } finally {
   await browser.close();

@@ -40,7 +40,7 @@ for (const script of scripts) functions.push([script, readFileSync(script, "utf8
 
 // The browser's own objects that the page uses, which node lacks.
 const browser = ["window", "document", "location", "history", "matchMedia", "devicePixelRatio", "Node",
-  "requestAnimationFrame", "cancelAnimationFrame"];
+  "requestAnimationFrame", "cancelAnimationFrame", "localStorage"];
 let unknown = 0;
 for (const [name, code] of functions)
   for (const { name: used } of globals(code, options))

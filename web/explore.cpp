@@ -16,6 +16,7 @@
 #include <cstring>
 
 #include "camera.h"
+#include "judge.h"
 #include "snap.h"
 #include "viewer.h"
 #include "working.h"
@@ -35,7 +36,8 @@ EM_JS(void, amountRefused, (int which, const char* complaint),
       { Module.amountRefused(which, UTF8ToString(complaint)); });
 
 // The text the page holds for `which`: 0 the answers in its address, 1 and 2
-// the amounts' fields; in memory the caller frees.
+// the amounts' fields, 3 the student's sheet, a field a line; in memory the
+// caller frees.
 EM_JS(char*, pageTextCopy, (int which), {
   const text = Module.pageText(which);
   const size = lengthBytesUTF8(text) + 1;
@@ -324,4 +326,17 @@ extern "C" EMSCRIPTEN_KEEPALIVE const char* working() {
   static std::string json;
   json = describeWorking(pageExercise);
   return json.c_str();
+}
+
+// The student's sheet judged (judge.h): its marks, a letter a field, then a
+// line with the first wrong point in words, if any.
+extern "C" EMSCRIPTEN_KEEPALIVE const char* judged() {
+  static Judgement judgement;
+  static char marks[sizeof judgement.marks + sizeof judgement.firstWrong + 1];
+  char* fields = pageTextCopy(3);
+  judgeSheet(pageExercise.control, pageExercise.n, pageExercise.r1, pageExercise.r2, fields,
+             judgement);
+  std::free(fields);
+  std::snprintf(marks, sizeof marks, "%s\n%s", judgement.marks, judgement.firstWrong);
+  return marks;
 }

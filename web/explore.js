@@ -75,7 +75,8 @@
       field.setAttribute("aria-invalid", "true");
       document.getElementById(`${field.id}-complaint`).textContent = complaint;
     },
-    pageText: (which) => (which === 0 ? Module.answersIn(location.hash) : fields[which - 1].value),
+    pageText: (which) => (which === 0 ? Module.answersIn(location.hash)
+      : which === 3 ? Module.sheetText() : fields[which - 1].value),
   });
 
   // Taken within reach of a point; moved at most once a frame; let go.

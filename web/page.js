@@ -86,6 +86,14 @@
     if (location.hash !== Module.addressed) location.reload();
   });
   document.getElementById("again").addEventListener("click", () => location.assign(location.href.split("#")[0]));
+  // An exercise fit for work by hand, as its link: degree 2 to 4, whole
+  // coordinates from -5 to 10, amounts 1 or 2; the link holds it whole.
+  document.getElementById("practice").addEventListener("click", () => {
+    const whole = (low, high) => low + Math.floor(Math.random() * (high - low + 1));
+    const n = whole(2, 4);
+    const answers = [n, ...Array.from({ length: 2 * n + 2 }, () => whole(-5, 10)), whole(1, 2), whole(1, 2)];
+    location.assign(location.href.split("#")[0] + "#" + answers.join("+"));
+  });
 
   // The picture as it shows, taken when it is asked for.
   save.addEventListener("click", () => (save.href = canvas.toDataURL("image/png")));

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "explore.h"
 #include "listing.h"
 
 namespace {
@@ -42,7 +43,8 @@ std::string describeWorking(const Exercise& exercise) {
   std::vector<Point> scheme(kMaxWorkingPoints);
   std::vector<Point> passes(kMaxWorkingPoints);
   midpointScheme(exercise.control, n, scheme.data());
-  std::string json = "{\"n\":" + std::to_string(n) + ",\"levels\":";
+  std::string json =
+      "{\"answers\":\"" + answersOf(exercise) + "\",\"n\":" + std::to_string(n) + ",\"levels\":";
   appendPolygons(json, scheme.data(), n + 1, n + 1, -1);
   json += ",\"halves\":[";
   const int amounts[] = {exercise.r1, exercise.r2};

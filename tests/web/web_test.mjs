@@ -24,7 +24,8 @@
 // X display in DISPLAY. WEB_ENGINES (e.g. "chromium") drives only those named.
 // PAGE_SCREENSHOT=file.png saves chromium's view after the answers,
 // PAGE_PRINTOUT=file.pdf its printout, PAGE_WORKING=file.png its working,
-// PAGE_MOVED=file.png a point being dragged.
+// PAGE_CHECK=file.png its student's sheet, PAGE_MOVED=file.png a point being
+// dragged.
 import assert from "node:assert/strict";
 import { execFileSync } from "node:child_process";
 import { mkdtempSync, readFileSync, rmSync, statSync, writeFileSync } from "node:fs";
@@ -213,6 +214,49 @@ async function expectWorking(browser, name) {
       `${name}: the working printed`);
 }
 
+// The student's sheet, in the working: the right numbers typed as a student
+// writes them, Enter to the next field, all right; then the weights exchanged
+// in the first pass: wrong and named; then a wrong point of level 1, whose
+// points worked from it, in the scheme and in the pass, follow; the same
+// after a reload; `abc` refused; nothing for axe; printed with its marks.
+async function expectSheet(browser, name) {
+  const sheet = () => browser.evaluate(() => ({ first: document.getElementById("first-wrong").textContent,
+    marks: [...document.querySelectorAll("#working .mark")].map((mark) => mark.textContent.replace(/^\W+/, "")),
+    values: [...document.querySelectorAll("#working input")].map((field) => field.value),
+    invalid: [...document.querySelectorAll("#working input")].map((field) => field.getAttribute("aria-invalid")) }));
+  const fill = async (values) => {
+    for (const [i, value] of Object.entries(values)) {
+      await browser.evaluate((i) => Object.assign(document.querySelectorAll("#working input")[i], { value: "" }).focus(), i);
+      await browser.typing(value);
+    }
+    return sheet();
+  };
+  await browser.evaluate(() => document.getElementById("check").click());
+  for (const value of ["0,5", "1", "3/2", " 1", "1", "1", "1/3", "2/3", "0,67", "1"])
+    await browser.typing(value).then(() => browser.press("Enter"));
+  const [right, tacno] = [await sheet(), "tacno"];
+  assert.deepEqual(right.marks, [tacno, tacno, tacno, tacno, tacno], `${name}: the right numbers`);
+  const slip = await fill({ 6: "0,17", 7: "0,33" });
+  assert.deepEqual(slip.marks, [tacno, tacno, tacno, "pogresno", tacno], `${name}: the weights exchanged`);
+  assert.ok(slip.first.endsWith("Izgleda da su tezine zamenjene."), `${name}: the slip named, in ${slip.first}`);
+  assert.equal(slip.invalid[6], "true", `${name}: the wrong point's field marked`);
+  const followed = await fill({ 1: "2", 4: "1", 5: "1,5", 6: "1/3", 7: "4/3", 8: "2/3", 9: "11/6" });
+  const follows = "sledi iz vasih brojeva";
+  assert.deepEqual(followed.marks, ["pogresno", tacno, follows, follows, follows], `${name}: followed through`);
+  assert.ok(followed.first.startsWith("Prva greska: Nivo 1, 1. tacka"), `${name}: the first wrong point`);
+  if (browser.pdf)
+    assert.ok((await expectPrinted(browser, `${name}, the sheet`, process.env.SHEET_PDF, 2)).includes(follows), `${name}: the sheet printed`);
+  const address = await browser.evaluate(() => location.href);
+  await browser.open("about:blank").then(() => browser.open(address));
+  await browser.evaluate(() => new Promise((go) => (function wait() { explore.hidden ? setTimeout(wait, 20) : go(); })()));
+  await browser.evaluate(() => document.getElementById("show-working").click() || document.getElementById("check").click());
+  assert.deepEqual(await sheet(), followed, `${name}: the sheet after a reload`);
+  assert.ok((await fill({ 2: "abc" })).marks[1].includes("Nije broj"), `${name}: abc refused`);
+  assert.deepEqual(await browser.evaluate(axe), [], `${name}: WCAG 2.1 A and AA, the sheet open`);
+  if (name === "chromium" && process.env.PAGE_CHECK) await (await browser.tab.$("#working")).screenshot({ path: process.env.PAGE_CHECK });
+  await browser.evaluate(() => document.getElementById("check").click());
+}
+
 // What a page shows once it has taken `typed` (one line per question), then
 // what escaped it and what of the console it rewrote.
 async function expectRun(browser, name, typed, expected) {
@@ -332,6 +376,7 @@ async function check(name, browser, more) {
     assert.notEqual(narrowed, "1024 x 700", `${name}: the canvas follows the browser window`);
     await expectWorking(browser, name);
     if (more && process.env.PAGE_WORKING) await (await browser.tab.$("#working")).screenshot({ path: process.env.PAGE_WORKING });
+    await expectSheet(browser, name);
     await expectExplored(browser, name);
     console.log(`${name}: the terminal's transcript, nothing for axe, framed at 1024 x 700 and ${narrowed}; ` +
       `the working's pairs, nothing for axe, printed`);
@@ -416,6 +461,17 @@ async function chromiumChecks() {
     assert.notEqual(touched, "#" + linked, "chromium: a finger on the apex moves it");
     assert.equal(scrolled, 0, "chromium: a finger on the apex scrolls nothing");
     assert.ok((await finger(50, -30))[1] > 0, "chromium: a finger beside the points scrolls the page");
+    // "Zadatak za vezbu": the page again with a new exercise fit for hand work in its link.
+    await browser.evaluate(() => document.getElementById("practice").click());
+    let practice;
+    for (let tries = 0; !practice && tries < 5; ++tries) practice = await browser.tab.waitForFunction(() =>
+      performance.getEntriesByType("navigation")[0].type === "reload" && !explore.hidden && location.hash)
+      .then((hash) => hash.jsonValue(), () => undefined);
+    const [degree, ...rest] = practice.slice(1).split("+").map(Number);
+    assert.ok(degree >= 2 && degree <= 4, `chromium: the practice exercise's degree, in ${practice}`);
+    assert.equal(rest.length, 2 * degree + 4, `chromium: the practice exercise's answers, ${practice}`);
+    assert.ok(rest.slice(0, -2).every((c) => Number.isInteger(c) && c >= -5 && c <= 10), `chromium: its points, ${practice}`);
+    assert.ok(rest.slice(-2).every((r) => r === 1 || r === 2), `chromium: its amounts, ${practice}`);
     console.log("chromium: a live region, the picture's name, the link and the working by keyboard, " +
       "the focus drawn; " +
       `a link's transcript, then the same link offered; at ratio 2 ${sharp}, framed; its context lost, told, and back`);
