@@ -5,7 +5,9 @@
 # large, reads its pixels with xwd as it opened (and resized, where the row
 # says) for frame_check to judge, then closes it with the window manager's
 # close message. The program must then have printed the case's output and
-# end with status 0.
+# end with status 0. A program that ends before its window shows fails with
+# its status and the last line it wrote on the error stream; one that runs
+# with no window for 60 s fails as that.
 # On X11 the screen's scale is Xft.dpi, and with no window manager, as here,
 # a window has no frame. A program whose name ends in .exe is a Windows one:
 # its scale is wine's LogPixels, it must say in its manifest that it draws at
@@ -22,7 +24,7 @@ shift 2
 printed=$(mktemp)
 failed=0
 fail() {
-  echo "FAILED $screen, $scene: $*"
+  echo "FAILED${screen:+ $screen, $scene}: $*"
   failed=$((failed + 1))
 }
 
@@ -64,13 +66,48 @@ window_icon() {
     for (i = 1; i < NF; i += 2 + $i * $(i + 1)) if ($i > w) { w = $i; at = i + 2 }
     if (w) printf "%x %x\n", $(at + int(3 * w / 16) * w + int(w / 4)), $(at + int(3 * w / 4) * w + int(w / 2)) }'
 }
+# The geometry, as shell variables, of the window that the process $1 shows
+# and xdotool finds by $2 (--name or --class) $3, once it shows; nothing,
+# and a failure, when the process ends first or $4 s have passed. xdotool
+# ends when a window it reads vanishes (wine's passing ones do): it looks again.
+shown() {
+  local until=$((SECONDS + $4)) found
+  while kill -0 "$1" 2>/dev/null && [ $SECONDS -lt $until ]; do
+    found=$(timeout 2 xdotool search --sync --onlyvisible "$2" "$3" getwindowgeometry --shell 2>/dev/null) &&
+      echo "$found" && return 0
+  done
+  return 1
+}
+# Under wine: wine's own console, held open, keeps wine's desktop for the
+# whole test (wine closes it a second after its last program ends, and a
+# window that opens as it closes fails); then the first window waits until
+# wine can show one: its notepad's, started again as long as it ends without
+# one, for up to 120 s. A window that shows late is then not the program's
+# fault, and wine that never gets ready is told as that.
+wine_ready() {
+  local until=$((SECONDS + 120)) notepad found="" held
+  held=$(mktemp -u) && mkfifo "$held"
+  "$@" cmd <"$held" >/dev/null 2>&1 &
+  exec {keeper}>"$held"  # cmd reads it until the test ends
+  rm "$held"
+  while [ -z "$found" ] && [ $SECONDS -lt $until ]; do
+    "$@" notepad >/dev/null 2>&1 &
+    notepad=$!
+    found=$(shown "$notepad" --class '^notepad\.exe$' $((until - SECONDS)))
+    kill "$notepad" 2>/dev/null || sleep 1
+    wait "$notepad"
+  done
+  [ -n "$found" ] || { echo "FAILED: wine showed no window of its own (notepad) in 120 s: wine is not ready"; return 1; }
+}
 # Without a display, on a private one of its own, which the first screen is.
 if [ -z "${DISPLAY:-}" ]; then
   source "$here/display.sh"
   start_private_display || exit 1
 fi
-trap 'make_screen "${screens[0]%% *}" - 96 "${@:1:$#-1}"; rm -f "$printed"; kill ${XVFB_PID:-} 2>/dev/null' EXIT
+trap 'make_screen "${screens[0]%% *}" - 96 "${@:1:$#-1}"; rm -f "$printed" "${complaints:-}"; kill ${XVFB_PID:-} 2>/dev/null' EXIT
 
+[ -z "$windows" ] || wine_ready "${@:1:$#-1}" || exit 1
+complaints=$(mktemp)
 for row in "${screens[@]}"; do
   read -r screen area dpi scenes resized opened opened_windows <<<"$row"
   make_screen "$screen" "$area" "$dpi" "${@:1:$#-1}"
@@ -81,15 +118,17 @@ for row in "${screens[@]}"; do
   scale=$(echo "$dpi" | awk '{print $1 / 96}')
   point=$(echo "$dpi" | awk '{print 4 * $1 / 96}')  # pixels wide, as the scale makes a point
   for scene in ${scenes//,/ }; do
-    timeout 60 "$@" <"$cases/examples/$scene.answers" >"$printed" 2>/dev/null &
+    timeout 60 "$@" <"$cases/examples/$scene.answers" >"$printed" 2>"$complaints" &
     program=$!
-    # xdotool ends when a window it reads vanishes (wine's passing ones do): it looks again, for 60 s.
-    # Each look waits in one connection, so that the X server never stands empty and resets.
-    deadline=$((SECONDS + 60))
-    until found=$(timeout 60 xdotool search --sync --onlyvisible --name '^Geometrija - prikaz zadatka$' \
-      getwindowgeometry --shell 2>/dev/null) || [ $SECONDS -ge $deadline ]; do sleep 0.1; done
-    [ -n "$found" ] || fail "no window showed"
-    WINDOW=0 X=-1 Y=-1 WIDTH=0 HEIGHT=0
+    if ! found=$(shown "$program" --name '^Geometrija - prikaz zadatka$' 60); then
+      if kill "$program" 2>/dev/null; then
+        fail "no window showed in 60 s while it ran"
+      else
+        wait "$program"
+        fail "it ended with status $? before its window showed: $(tail -n 1 "$complaints")"
+      fi
+      continue
+    fi
     eval "$found"
     if [ -n "$windows" ]; then
       read -r orange ground <<<"$(window_icon "$WINDOW")"
