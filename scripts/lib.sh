@@ -175,7 +175,7 @@ start_wine() {
   mkdir -p "$(printf '%s\n' "${WINE[@]}" | sed -n 's/^WINEPREFIX=//p')"
   "${WINESERVER[@]}" -k 2>/dev/null || true  # one left from an earlier run holds someone's pipes
   "${WINESERVER[@]}" -p </dev/null >/dev/null 2>&1
-  "${WINE[@]}" cmd /c exit </dev/null >/dev/null 2>&1  # makes the prefix the first time
+  timeout 300 "${WINE[@]}" cmd /c exit </dev/null >/dev/null 2>&1  # makes the prefix the first time
   at_exit '"${WINESERVER[@]}" -k 2>/dev/null'
 }
 

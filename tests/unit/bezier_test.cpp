@@ -112,6 +112,24 @@ TEST(Bezier, EveryTraceGivesTheBitsOfSingleEvaluations) {
   std::puts(tried.c_str());
 }
 
+// The working's arrays hold the largest working exactly: the scheme of a
+// curve of degree 50, its last point the curve's at 1/2, and the passes that
+// raise a point to degree 50, the last the point itself; the slot past each
+// stays as it was.
+TEST(Bezier, TheLargestWorkingFillsItsArrays) {
+  std::mt19937 rng(7);
+  const std::vector<Point> P = randomPolygon(kMaxElevatedSegments, rng);
+  const Point unused(7, 7);
+  std::vector<Point> scheme(kMaxWorkingPoints + 1, unused), passes(kMaxWorkingPoints + 1, unused);
+  midpointScheme(P.data(), kMaxElevatedSegments, scheme.data());
+  elevationPasses(P.data(), 0, kMaxElevatedSegments, passes.data());
+  EXPECT_EQ(xy(scheme[kMaxWorkingPoints - 1]),
+            xy(evaluateBezier(P.data(), 0.5f, kMaxElevatedSegments)));
+  EXPECT_EQ(xy(passes[kMaxWorkingPoints - 1]), xy(P[0]));
+  EXPECT_EQ(xy(scheme.back()), xy(unused));
+  EXPECT_EQ(xy(passes.back()), xy(unused));
+}
+
 // A curve's ends are its end points bit for bit; elevation keeps them and the
 // curve; the split halves retrace the two halves of the curve; the working
 // gives the listing's floats bit for bit: the last pass that raises the
