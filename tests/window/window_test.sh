@@ -78,26 +78,30 @@ shown() {
   done
   return 1
 }
-# Under wine: wine's own console, held open, keeps wine's desktop for the
-# whole test (wine closes it a second after its last program ends, and a
-# window that opens as it closes fails); then the first window waits until
-# wine can show one: its notepad's, started again as long as it ends without
-# one, for up to 120 s. A window that shows late is then not the program's
-# fault, and wine that never gets ready is told as that.
+# Under wine: the first window waits until wine can show one, its notepad's,
+# started again as long as it ends without one, for up to 120 s; then wine's
+# own console, held open on the desktop that notepad made, keeps it for the
+# whole test (wine closes its desktop a second after its last program ends,
+# and a window that opens as it closes fails). One wine program at a time,
+# and none as the desktop closes: a window that shows late is then not the
+# program's fault, and wine that never gets ready is told as that.
 wine_ready() {
-  local until=$((SECONDS + 120)) notepad found="" held
-  held=$(mktemp -u) && mkfifo "$held"
-  "$@" cmd <"$held" >/dev/null 2>&1 &
-  exec {keeper}>"$held"  # cmd reads it until the test ends
-  rm "$held"
+  local until=$((SECONDS + 120)) notepad found="" held said
   while [ -z "$found" ] && [ $SECONDS -lt $until ]; do
     "$@" notepad >/dev/null 2>&1 &
     notepad=$!
     found=$(shown "$notepad" --class '^notepad\.exe$' $((until - SECONDS)))
-    kill "$notepad" 2>/dev/null || sleep 1
-    wait "$notepad"
+    [ -n "$found" ] || { kill "$notepad" 2>/dev/null || sleep 1; }
   done
   [ -n "$found" ] || { echo "FAILED: wine showed no window of its own (notepad) in 120 s: wine is not ready"; return 1; }
+  held=$(mktemp -u) && mkfifo "$held" && said=$(mktemp)
+  "$@" cmd /k echo held <"$held" >"$said" 2>&1 &
+  exec {keeper}>"$held"  # cmd reads it until the test ends
+  rm "$held"
+  until grep -q held "$said" || [ $SECONDS -ge $until ]; do sleep 0.1; done
+  rm "$said"
+  kill "$notepad"
+  wait "$notepad" || true
 }
 # Without a display, on a private one of its own, which the first screen is.
 if [ -z "${DISPLAY:-}" ]; then
