@@ -14,7 +14,9 @@
 // return of the last draw call of the frame that shows it, and to the end of
 // that frame (a task queued once the move is drawn); and
 // after 10,000 moves, whether the module's memory has grown and the draw calls
-// of a frame. Then the student's sheet, opened and judged at each keystroke.
+// of a frame. Then, at degree 50, a frame of the construction at t, and a
+// point added and taken away. Then the student's sheet, opened and judged at
+// each keystroke.
 // Prints each run, the median of each, and the WebGL draw calls of a frame.
 // Usage: node bench/page_timing.mjs PAGE [RUNS] (RUNS defaults to 5); uses the
 // browser test's puppeteer-core (tests/web, `npm ci --prefix tests/web`).
@@ -184,6 +186,41 @@ try {
     }));
     console.log(`${exercise}, 10,000 moves: memory ${before[0]} -> ${after[0]} bytes, ` +
       `${before[1]} -> ${after[1]} draw calls a frame`);
+  }
+  // At degree 50: a frame of the construction at t, from the slider's input to the return of the frame's
+  // last draw call, with the frame's draw calls; and a point added halfway after the 11th and taken
+  // away again, each from its call to its frame drawn and its step of the history made.
+  {
+    await tab.goto("about:blank");
+    await tab.goto(url + "#" + `50+${points50}+0+0`);
+    await tab.waitForFunction(() => !document.getElementById("explore").hidden);
+    const [frames, calls, added, taken] = await tab.evaluate(() => new Promise((done) => {
+      window.timing.enter = 0;  // each frame's draw calls counted from now
+      document.getElementById("show-construction").click();
+      const slider = document.getElementById("t");
+      const frames = [], added = [], taken = [];
+      for (let k = 0; k <= 100; ++k) {
+        const start = performance.now();
+        slider.value = k / 100;
+        slider.dispatchEvent(new Event("input"));
+        frames.push(performance.now() - start);
+      }
+      const calls = window.timing.frames.at(-1).calls;
+      document.getElementById("show-construction").click();
+      for (let k = 0; k < 20; ++k) {
+        let start = performance.now();
+        Module._addHalfway(10);
+        added.push(performance.now() - start);
+        start = performance.now();
+        Module._takePoint(11);
+        taken.push(performance.now() - start);
+      }
+      done([frames, calls, added, taken]);
+    }));
+    console.log(`degree 50, a frame of the construction at t: median ${median(frames).toFixed(1)} ms, slowest ` +
+      `${Math.max(...frames).toFixed(1)} ms of ${frames.length}, ${calls} draw calls a frame`);
+    console.log(`degree 49, a point added: median ${median(added).toFixed(1)} ms; at degree 50, one taken away: ` +
+      `median ${median(taken).toFixed(1)} ms`);
   }
   // The student's sheet: at degree 50, and at degree 10 raised by 5 and 5, how long "Proveri svoj rad"
   // in the working already open takes to show it (from the click to the end of the next frame); then, every field filled in, each

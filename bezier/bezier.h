@@ -16,6 +16,13 @@ constexpr int kMaxElevatedSegments = 50;
 // gives the default Point.
 Point evaluateBezier(const Point P[], float t, int n);
 
+// De Casteljau's scheme at t of P[0..n], level after level into `scheme`,
+// (n + 1)(n + 2) / 2 points, by evaluateBezier's own arithmetic: level 0 is
+// P[0..n], each point of a next level 1 - t of a point of the one before and
+// t of the next, and level n the curve's point at t, as evaluateBezier gives
+// it. At t = 1/2 it is midpointScheme's, bit for bit.
+void casteljauScheme(const Point P[], int n, float t, Point scheme[]);
+
 // Appends kSampleCount points of the curve to the scene in `color`, at
 // t = i / 999 for i = 0..999.
 void sampleCurve(const Point P[], int n, int color);

@@ -36,6 +36,20 @@ Point evaluateBezier(const Point P[], float t, int n) {
   return W[0];
 }
 
+void casteljauScheme(const Point P[], int n, float t, Point scheme[]) {
+  std::copy(P, P + n + 1, scheme);
+  const double s = t;
+  const double u = 1.0 - s;
+  for (int count = n + 1; count > 1; --count) {
+    const Point* above = scheme;
+    scheme += count;
+    for (int j = 0; j + 1 < count; ++j) {
+      scheme[j].x = static_cast<float>(u * above[j].x + s * above[j + 1].x);
+      scheme[j].y = static_cast<float>(u * above[j].y + s * above[j + 1].y);
+    }
+  }
+}
+
 void sampleCurve(const Point P[], int n, int color) {
   float x[kTraced];
   float y[kTraced];

@@ -16,6 +16,8 @@
 #include <cstring>
 
 #include "camera.h"
+#include "construction.h"
+#include "gl_batch.h"
 #include "judge.h"
 #include "snap.h"
 #include "viewer.h"
@@ -77,30 +79,6 @@ std::FILE* pageLine(int which, Typed& typed) {
   typed.line = std::string(text) + "\n";
   std::free(text);
   return fopencookie(&typed, "r", {readTyped, nullptr, nullptr, nullptr});
-}
-
-// The shortest text that reads back as the same float: "0.1", not "0.100000001".
-std::string shortest(float v) {
-  char text[32];
-  for (int digits = 1;; ++digits) {
-    std::snprintf(text, sizeof text, "%.*g", digits, static_cast<double>(v));
-    if (std::strtof(text, nullptr) == v) {
-      break;
-    }
-  }
-  std::string s = text;
-  // A whole number as a whole number: "100", not "1e+02".
-  char whole[32];
-  std::snprintf(whole, sizeof whole, "%.0f", static_cast<double>(v));
-  if (s.find("e+") != std::string::npos && std::strlen(whole) <= 9) {
-    return whole;
-  }
-  // A link separates answers with "+"; an exponent needs none.
-  const size_t plus = s.find("e+");
-  if (plus != std::string::npos) {
-    s.erase(plus + 1, 1);
-  }
-  return s;
 }
 
 ssize_t appendToListing(void* /*cookie*/, const char* text, size_t size) {
@@ -181,21 +159,42 @@ void finish(bool step = true) {
   exerciseDone(answersOf(finished).c_str(), step ? 1 : 0);
 }
 
-}  // namespace
+// The construction at this t shown over the picture (construction.h), or
+// none: below 0.
+double constructionAt = -1;
 
-std::string answersOf(const Exercise& exercise) {
-  std::string answers = std::to_string(exercise.n);
-  for (int i = 0; i <= exercise.n; ++i) {
-    answers += "+" + shortest(exercise.control[i].x) + "+" + shortest(exercise.control[i].y);
+void drawOver() {
+  if (constructionAt >= 0) {
+    drawConstruction(pageExercise, static_cast<float>(constructionAt),
+                     cameraFor(framedMin, framedMax).unit, static_cast<float>(4 * displayScale()));
   }
-  return answers + "+" + std::to_string(exercise.r1) + "+" + std::to_string(exercise.r2);
 }
+
+// `p` added as control point i, a change done; or the exercise as it was, and
+// why: 1 or 2, the amount that it would break, whose complaint is shown, or 3,
+// the degree. 0 when taken.
+int add(int i, Point p) {
+  const Added added = insertPoint(pageExercise, i, p);
+  if (added == Added::kAdded) {
+    rework();
+    finish();
+    return 0;
+  }
+  const int amount = added == Added::kFirstAmount ? 1 : 2;
+  if (added != Added::kDegree) {
+    amountRefused(amount, amountComplaint(pageExercise.n + 1).c_str());
+  }
+  return added == Added::kDegree ? 3 : amount;
+}
+
+}  // namespace
 
 // Once the window has shown the dialogue's exercise: from now on it can be
 // changed, and the page is shown its listing.
 extern "C" EMSCRIPTEN_KEEPALIVE void beginExploring() {
   framedMin = scene.sceneMin;
   framedMax = scene.sceneMax;
+  drawOverFrame = drawOver;
   finished = pageExercise;
   rework();
   exerciseDone(answersOf(finished).c_str(), 0);
@@ -225,6 +224,65 @@ extern "C" EMSCRIPTEN_KEEPALIVE int pointAt(double x, double y) {
     }
   }
   return taken;
+}
+
+// The edge of the control polygon under (x, y), in the canvas's CSS pixels,
+// within 8 of it, the nearest: i for the edge from point i to i + 1; -1
+// where there is none.
+extern "C" EMSCRIPTEN_KEEPALIVE int edgeAt(double x, double y) {
+  constexpr double kReach = 8;
+  const View view = currentView();
+  int taken = -1;
+  double nearest = kReach * kReach;
+  for (int i = 0; i < pageExercise.n; ++i) {
+    const double ax = cssX(view, pageExercise.control[i].x);
+    const double ay = cssY(view, pageExercise.control[i].y);
+    const double dx = cssX(view, pageExercise.control[i + 1].x) - ax;
+    const double dy = cssY(view, pageExercise.control[i + 1].y) - ay;
+    const double length = dx * dx + dy * dy;
+    const double along =
+        length > 0 ? std::clamp(((x - ax) * dx + (y - ay) * dy) / length, 0.0, 1.0) : 0;
+    const double ex = ax + along * dx - x;
+    const double ey = ay + along * dy - y;
+    if (ex * ex + ey * ey <= nearest) {
+      nearest = ex * ex + ey * ey;
+      taken = i;
+    }
+  }
+  return taken;
+}
+
+// A point added under (x, y), in the canvas's CSS pixels, as control point i,
+// with the shortest coordinates inside that pixel; 0 when taken, else as add.
+extern "C" EMSCRIPTEN_KEEPALIVE int addPoint(int i, double x, double y) {
+  const View view = currentView();
+  return add(i, Point(snappedX(view, x), snappedY(view, y)));
+}
+
+// A point added halfway between control point i and the next, or the one
+// before it where i is the last; at degree 0, on the one point. Added after
+// the first of the two: 0 when taken, else as add.
+extern "C" EMSCRIPTEN_KEEPALIVE int addHalfway(int i) {
+  const int from = std::max(0, std::min(i, pageExercise.n - 1));
+  Point halfway = pageExercise.control[from];
+  midpointLevel(pageExercise.control + from, pageExercise.n > 0 ? 2 : 1, &halfway);
+  return add(from + 1, halfway);
+}
+
+// Control point i taken away, a change done; 0 at degree 0, which has none to take.
+extern "C" EMSCRIPTEN_KEEPALIVE int takePoint(int i) {
+  if (!removePoint(pageExercise, i)) {
+    return 0;
+  }
+  rework();
+  finish();
+  return 1;
+}
+
+// The construction at t shown over the picture, or none where t < 0.
+extern "C" EMSCRIPTEN_KEEPALIVE void showConstruction(double t) {
+  constructionAt = t;
+  display();
 }
 
 // Where control point i shows, in the canvas's CSS pixels.
@@ -270,7 +328,8 @@ extern "C" EMSCRIPTEN_KEEPALIVE void nudgePoint(int i, int dx, int dy) {
 }
 
 // The amount in field 1 or 2 as the dialogue takes it, alone in the field,
-// shown at once, or the dialogue's complaint. 1 when taken.
+// shown at once; or the dialogue's complaint, and the amount as it was before
+// this editing began. 1 when taken.
 extern "C" EMSCRIPTEN_KEEPALIVE int changeAmount(int which) {
   Typed typed;
   std::FILE* in = pageLine(which, typed);
@@ -281,9 +340,11 @@ extern "C" EMSCRIPTEN_KEEPALIVE int changeAmount(int which) {
     next = std::getc(in);
   }
   std::fclose(in);
-  if (answer != Answer::kAccepted || next != EOF) {
+  const bool taken = answer == Answer::kAccepted && next == EOF;
+  if (!taken) {
     amountRefused(which, amountComplaint(pageExercise.n).c_str());
-    return 0;
+    // A refused value leaves the exercise as it was before this editing.
+    amount = which == 1 ? finished.r1 : finished.r2;
   }
   int& changed = which == 1 ? pageExercise.r1 : pageExercise.r2;
   if (changed != amount) {
@@ -291,7 +352,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE int changeAmount(int which) {
     rework();
     frame();
   }
-  return 1;
+  return taken ? 1 : 0;
 }
 
 // The amounts as they stand, once their field is left: a change done.

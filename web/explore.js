@@ -1,8 +1,10 @@
 // The exercise explored once the dialogue is over (web/explore.cpp works it
 // out): a control point taken in the picture and moved with a mouse, a pen
-// or a finger, or chosen and moved with the keys; the amounts changed in
-// their fields. Each finished change is one step of the page's history, and
-// the address, the link, the listing and the working follow it.
+// or a finger, or chosen and moved with the keys; a point added on an edge
+// (a double click or tap, or Insert) or taken away (Delete, or the button);
+// the amounts changed in their fields. Each finished change is one step of
+// the page's history, and the address, the link, the listing and the
+// working follow it.
 // No destructuring: Debian 12's emscripten minifies it wrongly.
 (() => {
   const canvas = document.getElementById("canvas");
@@ -16,6 +18,8 @@
   let moved = -1;  // the point of the change under way, if any
   let held = null;  // a drag under way: its pointer and where it is
   let frame = 0;  // the drag's next step, waiting for an animation frame
+  let news = null;  // what the change under way did, told with its listing
+  const note = document.getElementById("note");
 
   // Where the pointer is, in the canvas's CSS pixels.
   function at(event) {
@@ -25,6 +29,8 @@
   const pointAt = (event) => Module._pointAt(...at(event));
   const place = (i) => `${i + 1}. kontrolna tacka, (${now.answers[1 + 2 * i]}, ${now.answers[2 + 2 * i]})`;
   const say = (text) => (said.textContent = text);
+  // Told, and written under the listing until the next change.
+  const tell = (text) => say(note.textContent = text);
 
   // The ring around the chosen point, over the picture rather than in it,
   // shown while the picture has the keyboard's focus; the picture is at the
@@ -58,15 +64,19 @@
     exerciseDone(answers, step) {
       if (now.answers.length === 0) panel.dataset.typed = answers;
       now.answers = answers.split("+");
+      // An exercise from the address shows the construction as the address has it.
+      if (!step) Module.constructionFrom(location.hash);
       Module.showExercise(answers, now.degree, now.first, now.second);
       panel.classList.toggle("changed", answers !== panel.dataset.typed);
       panel.hidden = false;
+      note.textContent = "";
       if (step) {
-        history.pushState({ exercise: true }, "", "#" + answers);
-        say((moved >= 0 ? `${place(moved)}. ` : "") + `Spisak tacaka: ${now.text.trim()}`);
+        history.pushState({ exercise: true }, "", Module.linkOf(answers));
+        say((news ? `${news()} ` : moved >= 0 ? `${place(moved)}. ` : "") + `Spisak tacaka: ${now.text.trim()}`);
         moved = -1;
+        news = null;
       } else {
-        history.replaceState({ exercise: true }, "", "#" + answers);
+        history.replaceState({ exercise: true }, "", Module.linkOf(answers));
       }
       Module.addressed = location.hash;
     },
@@ -127,8 +137,49 @@
     if (now !== null && event.touches.length === 1 && pointAt(event.touches[0]) >= 0) event.preventDefault();
   }, { passive: false });
 
+  // A point added as control point i, or why not: the amount's complaint is
+  // beside its field, the degree's told.
+  function add(i, added) {
+    news = () => `Dodata je ${place(i)}.`;
+    const refused = added();
+    if (refused === 3) tell("Tacka nije dodata: stepen krive moze biti najvise 50.");
+    else if (refused) say(document.getElementById(`r${refused}-complaint`).textContent);
+    if (refused) return (news = null);
+    chosen = i;
+    showChosen();
+  }
+  // The chosen point taken away; at degree 0, or with none chosen, told why not.
+  function take() {
+    if (now === null) return;
+    if (now.degree === 0) return tell("Kriva stepena 0 ima samo jednu tacku: nema sta da se ukloni.");
+    if (chosen < 0) return tell("Izaberite tacku koju treba ukloniti: na slici, ili tasterima PageDown i PageUp.");
+    const gone = `Uklonjena je ${place(chosen)}.`;
+    news = () => gone;
+    Module._takePoint(chosen);
+    chosen = -1;
+    showChosen();
+  }
+  document.getElementById("take-point").addEventListener("click", take);
+  // A double click, or a double tap, on an edge of the control polygon adds a point there.
+  function addOnEdge(event) {
+    const edge = now === null || held ? -1 : Module._edgeAt(...at(event));
+    if (edge >= 0) add(edge + 1, () => Module._addPoint(edge + 1, ...at(event)));
+  }
+  let tap = null;  // a finger's last tap: where and when
+  let touching = false;  // whether the last pointer was a finger, whose taps are told apart here
+  canvas.addEventListener("pointerdown", (event) => (touching = event.pointerType === "touch"));
+  canvas.addEventListener("dblclick", (event) => touching || addOnEdge(event));
+  canvas.addEventListener("pointerup", (event) => {
+    if (!touching) return;
+    const close = tap && event.timeStamp - tap.timeStamp < 400 &&
+      Math.hypot(event.clientX - tap.clientX, event.clientY - tap.clientY) < 24;
+    tap = close ? null : event;
+    if (close) addOnEdge(event);
+  });
+
   // Escape puts a held point back; on the picture, PageDown and PageUp
-  // choose a point, and the arrows move it a pixel, ten with Shift.
+  // choose a point, and the arrows move it a pixel, ten with Shift; Insert
+  // adds a point after the chosen one, Delete takes it away.
   document.addEventListener("keydown", (event) => {
     if (event.key !== "Escape" || !held) return;
     canvas.releasePointerCapture(held.pointer);
@@ -141,6 +192,11 @@
     const count = now.degree + 1;
     if (event.key === "PageDown") choose((chosen + 1) % count);
     else if (event.key === "PageUp") choose((chosen + count - 1) % count);
+    else if (event.key === "Insert") {
+      const after = Math.max(0, Math.min(chosen, now.degree - 1));
+      add(after + 1, () => Module._addHalfway(after));
+    }
+    else if (event.key === "Delete") take();
     else if (!arrows[event.key]) return;
     else if (chosen < 0) choose(0);
     else {
@@ -159,8 +215,12 @@
       field.removeAttribute("aria-invalid");
       document.getElementById(`${field.id}-complaint`).textContent = "";
     });
-    // Left, or its value committed (Enter, its arrows), whichever comes first.
-    for (const settled of ["change", "blur"]) field.addEventListener(settled, () => Module._settleAmounts());
+    // Left, or its value committed (Enter, its arrows), whichever comes
+    // first: a refused value gives way to the amount, its complaint kept.
+    for (const settled of ["change", "blur"]) field.addEventListener(settled, () => {
+      Module._settleAmounts();
+      if (field.getAttribute("aria-invalid")) field.value = k ? now.second : now.first;
+    });
   });
 
   // Back and Forward within the page's own steps: the exercise of that step.

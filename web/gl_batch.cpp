@@ -130,6 +130,9 @@ void __wrap_glPointSize(float size) { current.pointSize = size; }
 void __wrap_glLineWidth(float width) { current.lineWidth = width; }
 
 void __wrap_glPopMatrix() {
+  if (drawOverFrame != nullptr) {
+    drawOverFrame();
+  }
   drawBatch();
   __real_glPopMatrix();
 }
@@ -140,6 +143,22 @@ void __wrap_glFlush() {
 }
 
 }  // extern "C"
+
+void (*drawOverFrame)() = nullptr;
+
+void drawPolygon(const float rgb[3], const float xy[], int count, float size) {
+  __wrap_glColor3f(rgb[0], rgb[1], rgb[2]);
+  __wrap_glPointSize(size);
+  __wrap_glBegin(kLines);
+  for (int i = 2; i < 2 * count; i += 2) {
+    __wrap_glVertex2f(xy[i - 2], xy[i - 1]);
+    __wrap_glVertex2f(xy[i], xy[i + 1]);
+  }
+  __wrap_glBegin(kPoints);
+  for (int i = 0; i < 2 * count; i += 2) {
+    __wrap_glVertex2f(xy[i], xy[i + 1]);
+  }
+}
 
 void drawNothing() {
   apply(current);

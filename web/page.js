@@ -16,6 +16,7 @@
   const entered = [];
   let waiting = null;
   let viewerStarted = false;
+  let shown = [];  // the exercise the picture shows: its answers, degree and amounts
 
   // What the program writes reaches the panel at most once per animation
   // frame, in order, as new nodes: a listing of a hundred writes is laid out
@@ -70,9 +71,10 @@
   });
 
   // Answers in the fragment (#2+0+0+1+2+2+0+1+0, %20 as good as +) are one
-  // line typed ahead at the first question.
+  // line typed ahead at the first question; what follows an & is the page's
+  // own (&t=0.3, the construction shown at t).
   function answersIn(hash) {
-    const answers = hash.slice(1).replace(/\+/g, " ");
+    const answers = hash.slice(1).split("&")[0].replace(/\+/g, " ");
     try {
       return decodeURIComponent(answers);
     } catch {
@@ -187,16 +189,25 @@
         canvas.setAttribute("aria-label", "Slika zadatka ne moze da se prikaze jer pregledac ne nudi WebGL.");
       }
     },
-    // The exercise shown now, as the link, the saved picture's name and the picture's text.
-    showExercise(answers, degree, first, second) {
+    // The exercise's link: its answers, and t where the construction is shown.
+    linkOf: (answers) => "#" + answers + (Module.shownAt ? `&t=${Module.shownAt}` : ""),
+    // The exercise shown now, as the link, the saved picture's name and the
+    // picture's text; called again with nothing, the same exercise. Its link.
+    showExercise(...exercise) {
+      if (exercise.length) shown = exercise;
+      const answers = shown[0], degree = shown[1], address = Module.linkOf(answers);
       const anchor = link.querySelector("a");
-      anchor.href = "#" + answers;
+      anchor.href = address;
       anchor.textContent = anchor.href;
       save.download = `geometrija-${answers}.png`;
+      if (shown.length === 1) return address;
       canvas.setAttribute("aria-label",
         `Slika zadatka: kriva stepena ${degree} je crvena, njene kontrolne tacke narandzaste, a ` +
-        `kontrolni poligon plav. Prvi deo krive uvecan je za ${first}, drugi za ${second}: tacke ` +
-        "uvecanih poligona su crne, stranice magenta, a uvecani prvi deo je plav, preko crvene krive.");
+        `kontrolni poligon plav. Prvi deo krive uvecan je za ${shown[2]}, drugi za ${shown[3]}: tacke ` +
+        "uvecanih poligona su crne, stranice magenta, a uvecani prvi deo je plav, preko crvene krive." +
+        (Module.shownAt ? ` Prikazana je konstrukcija de Casteljaua za t = ${Module.shownAt.replace(".", ",")}: ` +
+          "poligoni njenih nivoa u boji i crna tacka krive za to t." : ""));
+      return address;
     },
     answersIn,
     // GLUT opens the window at 1024 x 700 (times the ratio); once it has

@@ -112,6 +112,30 @@ TEST(Bezier, EveryTraceGivesTheBitsOfSingleEvaluations) {
   std::puts(tried.c_str());
 }
 
+// The construction at t, at degrees 0, 1, 3 and 50: at t = 1/2 the midpoint
+// scheme bit for bit, and at t = 0, 1/2, 1 and a trace parameter its last
+// level the trace's sample there.
+TEST(Bezier, TheConstructionAtT) {
+  std::mt19937 rng(13);
+  for (const int n : {0, 1, 3, 50}) {
+    SCOPED_TRACE("degree " + std::to_string(n));
+    const std::vector<Point> P = randomPolygon(n, rng);
+    const int count = (n + 1) * (n + 2) / 2;
+    std::vector<Point> construction(count), scheme(count);
+    casteljauScheme(P.data(), n, 0.5f, construction.data());
+    midpointScheme(P.data(), n, scheme.data());
+    EXPECT_EQ(coordinates(construction.data(), count), coordinates(scheme.data(), count));
+    scene = Scene();
+    sampleCurve(P.data(), n, kRed);
+    for (const int sample : {0, 999, 371}) {
+      casteljauScheme(P.data(), n, sample / 999.0f, construction.data());
+      EXPECT_EQ(xy(construction.back()), xy(scene.points[sample])) << sample;
+    }
+    casteljauScheme(P.data(), n, 0.5f, construction.data());
+    EXPECT_EQ(xy(construction.back()), xy(evaluateBezier(P.data(), 0.5f, n)));
+  }
+}
+
 // The working's arrays hold the largest working exactly: the scheme of a
 // curve of degree 50, its last point the curve's at 1/2, and the passes that
 // raise a point to degree 50, the last the point itself; the slot past each

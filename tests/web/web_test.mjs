@@ -25,7 +25,7 @@
 // PAGE_SCREENSHOT=file.png saves chromium's view after the answers,
 // PAGE_PRINTOUT=file.pdf its printout, PAGE_WORKING=file.png its working,
 // PAGE_CHECK=file.png its student's sheet, PAGE_MOVED=file.png a point being
-// dragged.
+// dragged, PAGE_CONSTRUCTION=file.png the picture with the construction at t.
 import assert from "node:assert/strict";
 import { execFileSync } from "node:child_process";
 import { mkdtempSync, readFileSync, rmSync, statSync, writeFileSync } from "node:fs";
@@ -106,6 +106,7 @@ async function puppeteerTab(options) {
     // A mouse's drag through viewport CSS pixels; a key pressed, with Shift held where asked.
     drag: async (path) => { await tab.mouse.move(...path[0]); await tab.mouse.down();
       for (const to of path.slice(1)) await tab.mouse.move(...to); await tab.mouse.up(); },
+    doubleClick: (at) => tab.mouse.click(...at, { count: 2 }),
     press: async (key, shift) => { if (shift) await tab.keyboard.down("Shift"); await tab.keyboard.press(key);
       if (shift) await tab.keyboard.up("Shift"); },
     typing: (text) => tab.keyboard.type(text),
@@ -136,6 +137,7 @@ async function webkit() {
   return { open: (address) => driver.get(address),
     evaluate: (script, ...args) => driver.executeScript(`return (${script})(...arguments)`, ...args),
     drag, press: (key, shift) => driver.switchTo().activeElement().sendKeys(shift ? Key.chord(Key.SHIFT, keyOf(key)) : keyOf(key)),
+    doubleClick: (at) => driver.actions({ async: true }).move({ x: Math.round(at[0]), y: Math.round(at[1]) }).doubleClick().perform(),
     typing: (text) => driver.switchTo().activeElement().sendKeys(text),
     type: (text) => driver.findElement(By.id("answer")).sendKeys(text, Key.ENTER), resize,
     screenshot: async () => Buffer.from(await driver.takeScreenshot(), "base64"),
@@ -297,7 +299,8 @@ const pointOn = (browser, i) => browser.evaluate((i) => {
 async function expectExplored(browser, name) {
   const now = () => browser.evaluate(() => ({ answers: location.hash.slice(1).split("+"), link: link.querySelector("a").hash,
     listing: document.getElementById("listing").textContent, working: document.getElementById("working").textContent,
-    complaint: document.getElementById("r2-complaint").textContent, invalid: r2.getAttribute("aria-invalid") }));
+    complaint: document.getElementById("r2-complaint").textContent, invalid: r2.getAttribute("aria-invalid"),
+    field: r2.value, steps: history.length }));
   const changed = (before, after) => after.answers.flatMap((answer, k) => (answer === before.answers[k] ? [] : [k]));
   const [first, picture, apex] = [await now(), await canvasImage(browser), await pointOn(browser, 1)];
   await browser.evaluate(() => new MutationObserver((changes) => (window.told = (window.told ?? 0) + changes.length))
@@ -322,7 +325,14 @@ async function expectExplored(browser, name) {
   assert.equal(refused.complaint, readFileSync(join(cases, "refused/amounts.stderr"), "utf8").split("\n")[0] + "\n",
     `${name}: the dialogue's complaint beside the field`);
   assert.equal(refused.invalid, "true", `${name}: the refused field marked`);
-  await browser.evaluate(() => (r2.value = "")).then(() => browser.typing("2")).then(() => browser.press("Enter"));
+  // Committed, the refused amount changes nothing, not even by its prefix 4: the field shows the amount again.
+  await browser.press("Enter");
+  const left = await now();
+  assert.deepEqual(left.answers, down.answers, `${name}: 49 committed, the exercise`);
+  assert.equal(left.steps, down.steps, `${name}: 49 committed, the history`);
+  assert.equal(left.field, down.answers.at(-1), `${name}: 49 committed, the field`);
+  assert.equal(left.complaint, refused.complaint, `${name}: 49 committed, the complaint kept`);
+  await browser.evaluate(() => (r2.focus(), r2.value = "")).then(() => browser.typing("2")).then(() => browser.press("Enter"));
   const amounts = await now();
   assert.deepEqual(changed(down, amounts), [down.answers.length - 1], `${name}: the second amount alone`);
   assert.equal(amounts.answers.at(-1), "2", `${name}: the second amount taken`);
@@ -341,6 +351,42 @@ async function expectExplored(browser, name) {
   assert.ok((await canvasImage(browser)).equals(draggedPicture), `${name}: the link's picture, bit for bit`);
   await browser.evaluate(() => document.getElementById("show-working").click());
   assert.equal((await now()).working, dragged.working, `${name}: the link's working`);
+}
+
+// The construction at t shown, then the page opened afresh from its link:
+// the same canvas. Then points added, by a double click on an edge and by
+// Insert, and one taken away by Delete: Back undoes each, and Forward, which
+// works each exercise out anew from its address by the dialogue, lists what
+// the change listed.
+async function expectConstructionAndPoints(browser, name) {
+  const now = () => browser.evaluate(() => [location.hash, document.getElementById("listing").textContent]);
+  const before = await browser.evaluate(() => location.href);
+  await browser.evaluate(() => document.getElementById("show-construction").click());
+  await browser.evaluate(() => ["input", "change"].forEach((moved) =>
+    Object.assign(document.getElementById("t"), { value: 0.3 }).dispatchEvent(new Event(moved))));
+  const [shown, label] = [await canvasImage(browser), await browser.evaluate(() => canvas.getAttribute("aria-label"))];
+  assert.ok(label.includes("konstrukcija de Casteljaua za t = 0,30"), `${name}: the construction in the picture's text`);
+  assert.ok(await browser.evaluate(() => frames.at(-1) <= 20), `${name}: the construction in a few draw calls`);
+  if (name === "chromium" && process.env.PAGE_CONSTRUCTION)
+    await (await browser.tab.$("#view")).screenshot({ path: process.env.PAGE_CONSTRUCTION });
+  const address = await browser.evaluate(() => location.href);
+  await browser.open("about:blank").then(() => browser.open(address)).then(() => explorable(browser));
+  assert.ok((await canvasImage(browser)).equals(shown), `${name}: the construction's link, its picture bit for bit`);
+  const ends = [await pointOn(browser, 0), await pointOn(browser, 1)];
+  const steps = [await now()];
+  await browser.doubleClick([(ends[0][0] + ends[1][0]) / 2, (ends[0][1] + ends[1][1]) / 2]);
+  steps.push(await now());
+  await browser.evaluate(() => canvas.focus());
+  for (const key of ["Insert", "Delete"]) steps.push(await browser.press(key).then(now));
+  const degrees = steps.map((step) => step[0].slice(1).split("+")[0]);
+  assert.deepEqual(degrees, ["2", "3", "4", "3"], `${name}: the degrees, a point added twice and taken away`);
+  const travel = (way) => browser.evaluate((way) => new Promise((done) => (addEventListener("popstate", () => done(),
+    { once: true }), history[way]())), way).then(now);
+  for (const step of steps.slice(0, -1).reverse()) assert.deepEqual(await travel("back"), step, `${name}: Back`);
+  for (const step of steps.slice(1)) assert.deepEqual(await travel("forward"), step, `${name}: Forward, the dialogue's listing`);
+  // The page as it was, its working open.
+  await browser.open("about:blank").then(() => browser.open(before)).then(() => explorable(browser));
+  await browser.evaluate(() => document.getElementById("show-working").click());
 }
 
 // The page's own icon, the program's: two pixels of it drawn at 64 x 64, an
@@ -380,6 +426,7 @@ async function check(name, browser, more) {
     if (more && process.env.PAGE_WORKING) await (await browser.tab.$("#working")).screenshot({ path: process.env.PAGE_WORKING });
     await expectSheet(browser, name);
     await expectExplored(browser, name);
+    await expectConstructionAndPoints(browser, name);
     console.log(`${name}: the terminal's transcript, nothing for axe, framed at 1024 x 700 and ${narrowed}; ` +
       `the working's pairs, nothing for axe, printed`);
     await more?.(browser);
