@@ -1,7 +1,7 @@
 # Cross-builds for 64-bit Windows with Debian's MinGW-w64 (the posix thread
 # model, which googletest needs). Libraries come static from deps/prefix in
-# the build folder (scripts/lib.sh builds them there). The tests run under
-# wine, with a prefix of the build's own in wine/ and quiet.
+# the build folder (cmake/windows-deps.cmake builds them there). The tests
+# run under wine, with a prefix of the build's own in wine/ and quiet.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)

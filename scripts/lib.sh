@@ -13,18 +13,6 @@ as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
 
-# Installs the Debian packages named, only those missing.
-ensure_packages() {
-  local missing=() package
-  for package in "$@"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
-      missing+=("$package")
-  done
-  [ ${#missing[@]} -eq 0 ] && return 0
-  echo "Installing: ${missing[*]}" >&2
-  apt_as_root install "${missing[@]}"
-}
-
 # apt-get's command (install, build-dep) as root, quietly, with the package
 # lists brought up to date first.
 apt_as_root() {
@@ -36,7 +24,7 @@ apt_as_root() {
 # them not all there. Arguments go to both, for another architecture or build
 # profile: `ensure_build_deps -P nocheck` is what building alone needs.
 ensure_build_deps() {
-  ensure_packages dpkg-dev
+  command -v dpkg-checkbuilddeps >/dev/null || apt_as_root install dpkg-dev
   dpkg-checkbuilddeps "$@" 2>/dev/null && return 0
   echo "Installing what debian/control says building needs${*:+ ($*)}" >&2
   apt_as_root build-dep "$@" ./
@@ -48,12 +36,18 @@ preset_dir() {
   echo "build/$1"
 }
 
+# What debian/control's profile pkg.geometrija.$1 (and $2...) needs besides
+# building.
+ensure_profile() {
+  ensure_build_deps -P "nocheck$(printf ',pkg.geometrija.%s' "$@")"
+}
+
 # Cross-building for arm64 with Debian's toolchain and the arm64 libraries
 # beside the host's (debian/control's, for a cross build), and running the
 # result under qemu.
 ensure_arm64_packages() {
   dpkg --print-foreign-architectures | grep -qx arm64 || as_root dpkg --add-architecture arm64
-  ensure_packages g++-aarch64-linux-gnu qemu-user
+  ensure_profile arm64
   ensure_build_deps -a arm64 -P cross
 }
 
@@ -62,18 +56,11 @@ ensure_arm64_packages() {
 export WEB_ENGINES=${WEB_ENGINES:-chromium firefox webkit}
 
 # The browser test's clients (puppeteer-core and selenium-webdriver, pinned
-# by tests/web's lockfile) and what they drive, Debian's chromium, firefox-esr
-# and WebKitGTK's MiniBrowser with its WebDriver, as WEB_ENGINES asks;
-# poppler-utils reads the printed page.
+# by tests/web's lockfile) and the browsers WEB_ENGINES names, by their
+# profiles of debian/control.
 ensure_web_test_client() {
-  local -A browsers=([chromium]=chromium [firefox]=firefox-esr [webkit]=webkit2gtk-driver)
-  local engine packages=(poppler-utils)
-  for engine in $WEB_ENGINES; do
-    [ -n "${browsers[$engine]:-}" ] || { echo "no browser engine '$engine'; WEB_ENGINES takes: ${!browsers[*]}" >&2; return 1; }
-    packages+=("${browsers[$engine]}")
-  done
-  ensure_packages "${packages[@]}"
-  command -v npm >/dev/null || ensure_packages npm
+  # shellcheck disable=SC2086 # one word an engine
+  ensure_profile $WEB_ENGINES
   [ tests/web/node_modules/.package-lock.json -nt tests/web/package-lock.json ] ||
     npm ci --prefix tests/web --no-audit --no-fund >/dev/null
 }
@@ -85,13 +72,6 @@ at_exit() {
   trap 'eval "$EXIT_ACTIONS"' EXIT
 }
 
-# What the emscripten build (the web preset) needs besides what building
-# needs: the toolchain, and googletest's sources to build with it.
-ensure_web_packages() {
-  ensure_build_deps -P nocheck
-  ensure_packages emscripten googletest
-}
-
 # The tests' private X display for this script, ended with it.
 source tests/window/display.sh
 private_display() {
@@ -99,70 +79,9 @@ private_display() {
   start_private_display && at_exit 'kill "$XVFB_PID" 2>/dev/null'
 }
 
-# Cross-building for Windows with Debian's MinGW-w64 and running the result
-# under wine; dpkg-dev unpacks the libraries' source packages.
-# WINDOWS_BUILD is where the Windows build and the static libraries it links
-# live.
-ensure_windows_packages() {
-  ensure_build_deps -P nocheck
-  ensure_packages g++-mingw-w64-x86-64-posix wine wine64 icoutils zip
-  WINDOWS_BUILD=$(preset_dir windows)
-}
-
-# The machine's own deb entries for its release's suites (its codename,
-# -updates and -security), as apt reports them whatever its files' format,
-# written into the file $3 as entries of type $1 for the release $2: deb-src
-# of this release for `apt-get source`, deb of Debian 13 for its chroot. apt
-# checks their signatures with the machine's trusted keys. Fails, saying what
-# to add, when none fits.
-machine_entries() {
-  apt-get indextargets --format '$(TARGET_OF) $(REPO_URI) $(RELEASE) $(COMPONENT)' |
-    sed -nE "s/^deb (.*) $CODENAME((-updates|-security)? .*)/$1 \1 $2\2/p" | sort -u >"$3"
-  [ -s "$3" ] || {
-    echo "apt installs nothing here from $CODENAME: add a deb entry for Debian's $CODENAME main to /etc/apt/sources.list, and $1 entries of $2 will come from there too." >&2
-    return 1
-  }
-}
-
-# Builds freeglut, Highway and googletest for Windows as static libraries
-# into $WINDOWS_BUILD/deps/prefix (the windows preset's), once: from Debian's source packages of the versions
-# installed here, fetched by apt from where the machine installs its
-# packages, with a configuration of its own, so the system's sources and
-# lists stay as they are (apt still checks the archive's signature).
-build_windows_deps() {
-  local deps=$PWD/$WINDOWS_BUILD/deps sources
-  # Each once, though another architecture's may be installed too.
-  sources=$(dpkg-query -W -f='${source:Package}=${source:Version}\n' freeglut3-dev libhwy-dev \
-    libgtest-dev | sort -u | paste -s -d ' ')
-  [ "$(cat "$deps/prefix/sources" 2>/dev/null)" = "$sources" ] && return 0
-  echo "Building $sources for Windows, once." >&2
-  rm -rf "$deps"
-  mkdir -p "$deps/apt/parts" "$deps/apt/lists/partial" "$deps/apt/cache/archives/partial" \
-    "$deps/src"
-  machine_entries deb-src "$CODENAME" "$deps/apt/sources.list" || return 1
-  local apt=(apt-get -qq -o Dir::Etc::SourceList="$deps/apt/sources.list"
-    -o Dir::Etc::SourceParts="$deps/apt/parts" -o Dir::State::Lists="$deps/apt/lists"
-    -o Dir::Cache="$deps/apt/cache" -o APT::Sandbox::User="$(id -un)")
-  "${apt[@]}" update
-  # shellcheck disable=SC2086 # one word a package
-  (cd "$deps/src" && "${apt[@]}" source $sources >/dev/null 2>&1)
-  local common=(-DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/x86_64-w64-mingw32.cmake"
-    -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$deps/prefix" -DBUILD_SHARED_LIBS=OFF)
-  local name
-  local -A options=([freeglut]="-DFREEGLUT_BUILD_SHARED_LIBS=OFF -DFREEGLUT_BUILD_DEMOS=OFF
-    -DFREEGLUT_REPLACE_GLUT=ON" [highway]="-DBUILD_TESTING=OFF -DHWY_ENABLE_TESTS=OFF
-    -DHWY_ENABLE_EXAMPLES=OFF -DHWY_ENABLE_CONTRIB=OFF" [googletest]=-DBUILD_GMOCK=OFF)
-  for name in freeglut highway googletest; do
-    # shellcheck disable=SC2086 # one word an option
-    { cmake -S "$deps"/src/$name-*/ -B "$deps/build/$name" "${common[@]}" ${options[$name]} &&
-      cmake --build "$deps/build/$name" && cmake --install "$deps/build/$name"; } \
-      >"$deps/$name.log" 2>&1 || {
-      tail -n 30 "$deps/$name.log" >&2
-      return 1
-    }
-  done
-  echo "$sources" >"$deps/prefix/sources"
-}
+# Where the Windows build lives, cross-built with Debian's MinGW-w64
+# (profile windows) and run under wine.
+WINDOWS_BUILD=$(preset_dir windows)
 
 # wine as the windows preset runs the tests (WINE, from the configured build:
 # its own prefix, quiet), with its server and services kept running until the
@@ -192,17 +111,19 @@ ensure_debian13_root() {
   as_root touch "$DEBIAN13_ROOT/etc/geometrija-chroot"
 }
 
-# A Debian tree of the release $1 made by mmdebstrap from the mirror this
-# machine installs from, with the packages $3: in the folder $2, or the
-# tarball of that name.
+# A Debian tree of the release $1, with the packages $3, in the folder $2 or
+# the tarball of that name, made by mmdebstrap from this machine's own deb
+# entries for its release's suites (its codename, -updates and -security), as
+# apt reports them whatever its files' format, taken for $1's; apt checks
+# their signatures with the machine's trusted keys.
 debian_tree() {
-  ensure_packages mmdebstrap
+  ensure_profile testbed
   local entries
-  entries=$(mktemp)
-  machine_entries deb "$1" "$entries" || return 1
+  entries=$(apt-get indextargets --format '$(TARGET_OF) $(REPO_URI) $(RELEASE) $(COMPONENT)' |
+    sed -nE "s/^deb (.*) $CODENAME((-updates|-security)? .*)/deb \1 $1\2/p" | sort -u)
+  [ -n "$entries" ] || { echo "apt installs nothing here from $CODENAME: add a deb entry for Debian's $CODENAME main to /etc/apt/sources.list, and those of $1 will come from there too." >&2; return 1; }
   as_root mkdir -p "$(dirname "$2")"
-  as_root mmdebstrap --quiet --variant=minbase --include="$3" "$1" "$2" "$entries"
-  rm -f "$entries"
+  echo "$entries" | as_root mmdebstrap --quiet --variant=minbase --include="$3" "$1" "$2" -
 }
 
 # Runs a command line as root in the Debian 13 chroot, in /geometrija: this
@@ -252,7 +173,7 @@ in_debian13() {
 # for each run, as root mapped through root's subordinate ids.
 TESTBED=${TESTBED:-/var/cache/geometrija/testbed-$CODENAME.tar}
 ensure_testbed() {
-  ensure_packages autopkgtest uidmap
+  ensure_profile testbed
   local ids needs
   for ids in /etc/subuid /etc/subgid; do grep -qs "^root:" "$ids" || echo root:100000:65536 | as_root tee -a "$ids" >/dev/null; done
   needs=$({ echo apt-utils, dpkg-dev; dpkg-deb -f "$1" Depends; sed -n '/^Depends:/,/^$/p' debian/tests/control; } |
