@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include "bezier.h"
 
 // A student's own working of an exercise, done by hand, judged as an
@@ -14,7 +16,7 @@ constexpr int kMaxSheetPoints = 2451;
 
 // What a field holds: a number as a student writes it ("1.5", "1,5",
 // "-0,25", "3", "3/2", "-1/3", with spaces around), nothing, or neither.
-enum class Written { kEmpty, kNumber, kRefused };
+enum class Written : std::uint8_t { kEmpty, kNumber, kRefused };
 Written readWritten(const char* text, double& value);
 
 // The sheet judged, a letter a field: x where the field holds neither a

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "dialogue.h"
@@ -15,7 +16,7 @@ std::string answersOf(const Exercise& exercise);
 // What adding a point would break, where it would: the degree, past
 // kMaxDegree, or the first or the second amount, which would then raise a
 // half past it.
-enum class Added { kAdded, kDegree, kFirstAmount, kSecondAmount };
+enum class Added : std::uint8_t { kAdded, kDegree, kFirstAmount, kSecondAmount };
 
 // `p` added as control point i (0 < i <= n), the degree one higher and the
 // amounts as they were; where that breaks something, the exercise stays.
