@@ -24,7 +24,7 @@ shift 2
 printed=$(mktemp)
 failed=0
 fail() {
-  echo "FAILED${screen:+ $screen, $scene}: $*"
+  echo "FAILED${screen:+ $screen${scene:+, $scene}}: $*"
   failed=$((failed + 1))
 }
 
@@ -48,15 +48,34 @@ fi
 
 # The screen's size (Xvfb's modes, added once a display), work area and scale.
 make_screen() {
+  # The work area first: wine reads it when told that the screen changed.
+  [ "$2" = - ] && xprop -root -remove _NET_WORKAREA 2>/dev/null ||
+    xprop -root -f _NET_WORKAREA 32c -set _NET_WORKAREA "$2"
   xrandr --newmode "$1" 0 "${1%x*}" 0 0 0 "${1#*x}" 0 0 0 2>/dev/null
   xrandr --addmode screen "$1" 2>/dev/null
   xrandr --output screen --mode "$1"
-  [ "$2" = - ] && xprop -root -remove _NET_WORKAREA 2>/dev/null ||
-    xprop -root -f _NET_WORKAREA 32c -set _NET_WORKAREA "$2"
   [ -n "$windows" ] &&
     "${@:4}" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$3" /f >/dev/null
   xrdb -remove
   [ "$3" = 96 ] || [ -n "$windows" ] || echo "Xft.dpi: $3" | xrdb -merge
+}
+# Wine's desktop takes a new screen in its own time, and its programs read the
+# screen and the work area from wine's registry (left, top, right, bottom; as
+# x,y,w,h here): a program started before would be sized for the screen
+# before. Waits until the registry holds $1 and $2, for up to 60 s.
+wine_took() {
+  local want got="" until=$((SECONDS + 60)) export
+  want=$(printf '%s\n' "$1" "$2" | awk -F, '{ split($1 "," $2 "," $1 + $3 "," $2 + $4, v, ","); r = ""
+    for (i = 1; i <= 4; i++) r = r sprintf("%02x,%02x,00,00%s", v[i] % 256, int(v[i] / 256), i < 4 ? "," : "")
+    print "@=hex(ffff1003):" r }')
+  export=$(mktemp)
+  until [ "$got" = "$want" ] || [ $SECONDS -ge $until ]; do
+    "${@:3}" regedit /E "Z:${export//\//\\}" 'HKEY_LOCAL_MACHINE\System\CurrentControlSet\Enum\DISPLAY' 2>/dev/null
+    got=$(iconv -f UTF-16 -t UTF-8 "$export" | tr -d '\r' |
+      sed -n '/{233a9ef3-afc4-4abd-b564-c32f21f1535b}\\000[34]\]$/{n;p}')
+  done
+  rm "$export"
+  [ "$got" = "$want" ] || fail "wine did not take this screen ($1) and work area ($2) within 60 s"
 }
 # Two pixels of the window's largest icon (ARGB, as the window manager gets
 # it, at a size that follows the scale): where the program's icon has an
@@ -114,11 +133,13 @@ trap 'make_screen "${screens[0]%% *}" - 96 "${@:1:$#-1}"; rm -f "$printed" "${co
 complaints=$(mktemp)
 for row in "${screens[@]}"; do
   read -r screen area dpi scenes resized opened opened_windows <<<"$row"
+  scene=""
   make_screen "$screen" "$area" "$dpi" "${@:1:$#-1}"
   [ -n "$windows" ] && opened=$opened_windows
   IFS=, read -r _ _ w h <<<"$opened"
   read -r left top right bottom <<<"${frames[$dpi]}"
   IFS=, read -r ax ay aw ah <<<"${area/-/0,0,${screen/x/,}}"
+  [ -z "$windows" ] || wine_took "0,0,${screen/x/,}" "$ax,$ay,$aw,$ah" "${@:1:$#-1}"
   scale=$(echo "$dpi" | awk '{print $1 / 96}')
   point=$(echo "$dpi" | awk '{print 4 * $1 / 96}')  # pixels wide, as the scale makes a point
   for scene in ${scenes//,/ }; do
