@@ -32,9 +32,7 @@ ensure_build_deps() {
 
 # A configure preset's build folder: build/PRESET, as CMakePresets.json's base
 # preset names every one.
-preset_dir() {
-  echo "build/$1"
-}
+preset_dir() { echo "build/$1"; }
 
 # What debian/control's profile pkg.geometrija.$1 (and $2...) needs besides
 # building.
