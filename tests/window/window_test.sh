@@ -60,9 +60,10 @@ make_screen() {
   [ "$3" = 96 ] || [ -n "$windows" ] || echo "Xft.dpi: $3" | xrdb -merge
 }
 # Wine's desktop takes a new screen in its own time, and its programs read the
-# screen and the work area from wine's registry (left, top, right, bottom; as
-# x,y,w,h here): a program started before would be sized for the screen
-# before. Waits until the registry holds $1 and $2, for up to 60 s.
+# screen and the work area from wine's registry, as the monitor's properties
+# 3 and 4 of {233a9ef3-...} (left, top, right, bottom; x,y,w,h here): a
+# program started before would be sized for the screen before. Waits until
+# the registry holds $1 and $2, for up to 60 s.
 wine_took() {
   local want got="" until=$((SECONDS + 60)) export
   want=$(printf '%s\n' "$1" "$2" | awk -F, '{ split($1 "," $2 "," $1 + $3 "," $2 + $4, v, ","); r = ""
