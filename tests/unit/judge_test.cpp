@@ -32,7 +32,7 @@ const std::string kPass =
     "(0,33, 0,67), a napisano je ";
 
 const Sheet kSheets[] = {
-    {"right as a student writes it", 1, " 0,5 \n1\n3/2\n1,00 \n1\n1\n1/3\n 2/3\n0,67\n1",
+    {"right as a student writes it", 1, " 0,5 \n1\n3/2\n1,00\t\n1\n1\n1/3\n 2/3\n0,67\n1",
      "rrrrrrrrrr", ""},
     {"half done, a refused field not judged", 1, "0,5\nabc\n\n\n\n1", "rxeerreeee", ""},
     {"no numbers, the last longer than any hand writes", 2,
@@ -64,6 +64,15 @@ TEST(Judge, SheetsOfTheExample) {
     EXPECT_STREQ(judged.marks, sheet.marks);
     EXPECT_EQ(judged.firstWrong, sheet.said);
   }
+}
+
+// Where floats are coarser than two decimals, each coordinate is judged by
+// its own: x up to 2^18, where floats are 1/32 apart, y below 1.
+TEST(Judge, EachCoordinateByItsOwnPrecision) {
+  const Point P[kMaxPoints] = {Point(0, 0), Point(131072, 1), Point(262144, 0)};
+  Judgement judged;
+  judgeSheet(P, 2, 0, 0, "65536\n0,52\n196608,3\n0,5", judged);
+  EXPECT_STREQ(judged.marks, "wwrree");
 }
 
 // The sheet filled in from the working itself, each number as the listing
